@@ -1,0 +1,46 @@
+#include "ops/PathHelpers.h"
+
+namespace velmora {
+
+namespace {
+
+// Index of the last character of path that is one of chars, or npos,
+// reading the path character by character in the given code page.
+size_t LastOf(const std::string& path, const char* chars, UINT codePage)
+{
+    size_t found = std::string::npos;
+    for (size_t i = 0; i < path.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(path[i]);
+        if (IsDBCSLeadByteEx(codePage, c) && i + 1 < path.size()) {
+            ++i;
+            continue;
+        }
+        for (const char* p = chars; *p; ++p)
+            if (path[i] == *p) found = i;
+    }
+    return found;
+}
+
+} // namespace
+
+std::string FolderPart(const std::string& path, UINT codePage)
+{
+    size_t at = LastOf(path, "\\:", codePage);
+    return at == std::string::npos ? std::string() : path.substr(0, at + 1);
+}
+
+std::string NamePart(const std::string& path, UINT codePage)
+{
+    size_t at = LastOf(path, "\\:", codePage);
+    return at == std::string::npos ? path : path.substr(at + 1);
+}
+
+std::string ReplaceExtension(const std::string& path, const std::string& ending, UINT codePage)
+{
+    size_t at = LastOf(path, ".\\:", codePage);
+    if (at != std::string::npos && path[at] == '.')
+        return path.substr(0, at) + ending;
+    return path + ending;
+}
+
+} // namespace velmora

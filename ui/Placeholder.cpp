@@ -1,0 +1,1 @@
+// The control layer lives here.
