@@ -5,17 +5,18 @@ set -euo pipefail
 
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
-have i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686 binutils-mingw-w64-i686)
+have i686-w64-mingw32-g++-posix   || need+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
+have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 have cmake                      || need+=(cmake)
 have make                       || need+=(make)
-have wine                       || need+=(wine)
-dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
+# 64-bit Wine only: these kernels execute no 32-bit Linux code, so wine32
+# cannot start; the test programs are built for x86_64 instead.
+[ -x /usr/lib/wine/wine64 ]     || need+=(wine64)
 dpkg -s fonts-wine  >/dev/null 2>&1 || need+=(fonts-wine)
 [ -d /usr/src/googletest ]      || need+=(googletest)
 have Xvfb                       || need+=(xvfb)
 have xauth                      || need+=(xauth)
 have xdotool                    || need+=(xdotool)
-have xwd                        || need+=(x11-apps)
 have import                     || need+=(imagemagick)
 have pdftk                      || need+=(pdftk-java)
 have qpdf                       || need+=(qpdf)
@@ -26,8 +27,5 @@ have zip                        || need+=(zip)
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 echo "installing: ${need[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-fi
 $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
