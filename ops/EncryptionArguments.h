@@ -1,0 +1,66 @@
+#pragma once
+// Encryption and decryption of the PDF named in the PDF file field into the
+// file named in the target field: the checks and the pdftk arguments.
+#include "ops/ToolCall.h"
+#include <string>
+
+namespace velmora {
+
+// Refusals of these two operations appear in an error box with this title.
+inline constexpr char kDescriptionTitle[] = "Description";
+
+// The permission check boxes, in the order they are written.
+struct Permissions {
+    bool printing = false;
+    bool degradedPrinting = false;
+    bool modifyContents = false;
+    bool assembly = false;
+    bool copyContents = false;
+    bool screenReaders = false;
+    bool modifyAnnotations = false;
+    bool fillIn = false;
+    bool allFeatures = false;
+};
+
+// The window's state as encryption reads it at the click.
+struct EncryptionFields {
+    std::string pdfFile;        // PDF file field: the input
+    std::string target;         // target field: the output
+    std::string userPassword;
+    std::string ownerPassword;
+    bool strength40 = false;    // the 40 bit radio; otherwise 128 bit
+    Permissions permissions;
+};
+
+// The window's state as decryption reads it; the owner password field holds
+// the password that opens the input.
+struct DecryptionFields {
+    std::string pdfFile;
+    std::string target;
+    std::string ownerPassword;
+};
+
+// Either a refusal or a tool call: when refusal is not empty, the handler
+// shows it (error icon, kDescriptionTitle) and runs nothing.
+struct EncryptionPlan {
+    std::string refusal;
+    ToolCall call;
+};
+
+// "allow " and the permission words, or empty when no box is checked.
+// AllFeatures replaces every other word.
+std::string PermissionList(const Permissions& permissions);
+
+// Refuses, in this order: no input ("Choose a pdf file first"), equal
+// passwords, both empty included ("User and Owner password must be
+// different"), no target, a target naming the input. Otherwise the call
+//   "{IN}" output "{TARGET}" {STRENGTH} {OWNER} {USER} {PERMISSIONS}
+// with empty parts leaving their blanks, in the input's folder.
+EncryptionPlan PlanEncryption(const EncryptionFields& fields);
+
+// Refuses no input, no target and a target naming the input, as encryption
+// does. Otherwise "{IN}" input_pw {PASSWORD} output "{TARGET}" in the input's
+// folder, or "{IN}" output "{TARGET}" when the password field is empty.
+EncryptionPlan PlanDecryption(const DecryptionFields& fields);
+
+} // namespace velmora

@@ -1,0 +1,45 @@
+#pragma once
+// The six operations on one PDF chosen in the PDF file dialog. Each call
+// takes the chosen path (input) and the text of the PDF file field at the
+// moment of the run (pdfField), whose folder is where the tool runs.
+#include "ops/ToolCall.h"
+#include <string>
+
+namespace velmora {
+
+// Shown before the file dialog of repair and burst.
+inline constexpr char kRepairNotice[] =
+    "Repair a corrupted PDF, if possible (this can take a long time on a large file)";
+inline constexpr char kBurstNotice[] =
+    "Burst a PDF document into single pages, optionally applying encryption. "
+    "This also creates a document report, doc_data.txt, that lists metadata and bookmark information.";
+
+// "{IN}" output "{DIR}{BASE}_fixed.pdf": the output beside the input.
+ToolCall RepairCall(const std::string& input, const std::string& pdfField);
+
+// Shown instead of running burst or dump when their folder cannot be made
+// (a file of that name in the way, a read-only folder).
+std::string FolderNotCreatedNotice(const std::string& folder);
+
+// "{IN}" burst, run in (and creating first) ReportFolder: the pages and
+// doc_data.txt land in a folder named after the input.
+ToolCall BurstCall(const std::string& input, const std::string& pdfField);
+
+// "{IN}" output "{BASE}_compress.pdf" compress, and the same with uncompress:
+// the bare output name lands in the field's folder.
+ToolCall CompressCall(const std::string& input, const std::string& pdfField);
+ToolCall UncompressCall(const std::string& input, const std::string& pdfField);
+
+// "{IN}" dump_data output input_report.txt, run in (and creating first)
+// ReportFolder, as burst does.
+ToolCall DumpCall(const std::string& input, const std::string& pdfField);
+
+// pdftk's rotation letter for an index of the rotation list: 0 E, 1 S, 2 W,
+// 3 L, 4 R, 5 D; empty for no selection (-1) or any other index.
+std::string RotationLetter(int rotationIndex);
+
+// "{IN}" cat 1-end{R} output "{BASE}_rotate.pdf"; without a letter the pages
+// are copied unrotated.
+ToolCall RotateCall(const std::string& input, const std::string& pdfField, int rotationIndex);
+
+} // namespace velmora

@@ -1,0 +1,18 @@
+#pragma once
+// One run of pdftk as an operation wants it: everything the click handler
+// needs to act, decided without touching the window or the disk.
+#include <string>
+
+namespace velmora {
+
+struct ToolCall {
+    // The tool's arguments, without the " verbose" that the tool runner appends.
+    std::string arguments;
+    // The folder the tool runs in; empty: the program's current folder.
+    std::string folder;
+    // A folder the handler makes sure exists before the run (and does not run
+    // the tool when it cannot); empty when the operation needs none.
+    std::string folderToCreate;
+};
+
+} // namespace velmora

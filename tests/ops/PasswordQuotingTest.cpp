@@ -1,0 +1,69 @@
+#include "ops/PasswordQuoting.h"
+#include <gtest/gtest.h>
+#include <shellapi.h>
+#include <string>
+#include <vector>
+
+using velmora::QuotePassword;
+
+namespace {
+
+// The words a program gets from a command line split by the Windows rules.
+std::vector<std::string> SplitLikeWindows(const std::string& commandLine)
+{
+    std::wstring wide(commandLine.size() + 1, L'\0');
+    int length = MultiByteToWideChar(CP_ACP, 0, commandLine.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? length - 1 : 0);
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(wide.c_str(), &count);
+    std::vector<std::string> result;
+    for (int i = 0; i < count; ++i) {
+        char narrow[512];
+        WideCharToMultiByte(CP_ACP, 0, words[i], -1, narrow, sizeof narrow, nullptr, nullptr);
+        result.push_back(narrow);
+    }
+    LocalFree(words);
+    return result;
+}
+
+} // namespace
+
+TEST(PasswordQuoting, LeavesPasswordsWithoutBlanksOrQuotesAlone)
+{
+    for (const char* password : {"secret", "a\\b", "end\\", "", "allow", "x'y&z|^"})
+        EXPECT_EQ(QuotePassword(password), password);
+}
+
+TEST(PasswordQuoting, QuotesBlanksTabsAndQuotesByTheWindowsRules)
+{
+    EXPECT_EQ(QuotePassword("my secret"), "\"my secret\"");
+    EXPECT_EQ(QuotePassword("tab\there"), "\"tab\there\"");
+    EXPECT_EQ(QuotePassword("say \"hi\""), "\"say \\\"hi\\\"\"");
+    EXPECT_EQ(QuotePassword("a\\\"b"), "\"a\\\\\\\"b\"");      // a\"b: backslash doubled, quote escaped
+    EXPECT_EQ(QuotePassword("dir\\ end\\"), "\"dir\\ end\\\\\"");  // inner backslash kept, trailing doubled
+    EXPECT_EQ(QuotePassword("two\\\\ "), "\"two\\\\ \"");     // backslashes before a blank stay as they are
+}
+
+// What the tool receives must be the typed password, one word, whatever it holds.
+TEST(PasswordQuoting, EveryPasswordReachesTheToolAsOneUnchangedWord)
+{
+    const char* passwords[] = {"my secret", "allow AllFeatures", " lead", "trail ", "\"", "\"\"",
+                               "a\\\"b", "end \\", "end \\\\", "\\\\\"x y\\", "q\"uote", "plain\\"};
+    for (const char* password : passwords) {
+        std::vector<std::string> words =
+            SplitLikeWindows("pdftk.exe owner_pw " + QuotePassword(password) + " user_pw u verbose");
+        ASSERT_EQ(words.size(), 6u) << password;
+        EXPECT_EQ(words[2], password);
+        EXPECT_EQ(words[3], "user_pw");
+    }
+}
+
+// In code page 932 the character 0x95 0x5C ends in the byte of '\'; it is no
+// backslash, so the quote after it is escaped once, not twice.
+TEST(PasswordQuoting, CopiesDoubleByteCharactersWhole)
+{
+    const std::string hyou = "\x95\x5C";
+    EXPECT_EQ(QuotePassword(hyou + "\" x", 932), "\"" + hyou + "\\\" x\"");
+    EXPECT_EQ(QuotePassword("a " + hyou, 932), "\"a " + hyou + "\"");
+    EXPECT_EQ(QuotePassword(hyou, 932), hyou);
+}

@@ -1,0 +1,81 @@
+#include "ops/OperationPaths.h"
+#include "ops/SingleFileArguments.h"
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+TEST(OperationPaths, DerivesBaseFolderAndProposals)
+{
+    EXPECT_EQ(InputBase("C:\\Docs\\q3.final.pdf"), "q3.final");
+    EXPECT_EQ(InputBase("C:\\Docs\\scan"), "scan");
+    EXPECT_EQ(InputBase("C:\\My.Docs\\scan"), "scan");
+    EXPECT_EQ(BesideInput("C:\\My.Docs\\scan", "_fixed.pdf"), "C:\\My.Docs\\scan_fixed.pdf");
+    EXPECT_EQ(FieldFolder(""), "");
+    EXPECT_EQ(ProposedTarget("C:\\Docs\\report.pdf"), "C:\\Docs\\report_sec.pdf");
+    EXPECT_EQ(ProposedTarget("C:\\Docs\\scan"), "C:\\Docs\\scan_sec.pdf");
+    EXPECT_EQ(ProposedTarget("C:\\a b\\x.pdf"), "C:\\a b\\x_sec.pdf");
+    EXPECT_EQ(ProposedTarget("C:\\My.Docs\\scan"), "C:\\My.Docs\\scan_sec.pdf");
+}
+
+TEST(SingleFileArguments, BuildsEachOperationsCommandLine)
+{
+    const std::string in = "C:\\Docs\\a.pdf";
+    ToolCall repair = RepairCall(in, in);
+    EXPECT_EQ(repair.arguments, "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_fixed.pdf\"");
+    EXPECT_EQ(repair.folder, "C:\\Docs\\");
+    EXPECT_EQ(repair.folderToCreate, "");
+
+    ToolCall compress = CompressCall(in, in);
+    EXPECT_EQ(compress.arguments, "\"C:\\Docs\\a.pdf\" output \"a_compress.pdf\" compress");
+    EXPECT_EQ(compress.folder, "C:\\Docs\\");
+    EXPECT_EQ(UncompressCall(in, in).arguments, "\"C:\\Docs\\a.pdf\" output \"a_uncompress.pdf\" uncompress");
+
+    EXPECT_EQ(RotateCall(in, in, 3).arguments, "\"C:\\Docs\\a.pdf\" cat 1-endL output \"a_rotate.pdf\"");
+    EXPECT_EQ(RotateCall(in, in, -1).arguments, "\"C:\\Docs\\a.pdf\" cat 1-end output \"a_rotate.pdf\"");
+
+    EXPECT_EQ(CompressCall("C:\\Docs\\q3.final.pdf", "").arguments,
+              "\"C:\\Docs\\q3.final.pdf\" output \"q3.final_compress.pdf\" compress");
+    EXPECT_EQ(RepairCall("C:\\Docs\\scan", "").arguments, "\"C:\\Docs\\scan\" output \"C:\\Docs\\scan_fixed.pdf\"");
+}
+
+TEST(SingleFileArguments, MapsRotationIndexesToLetters)
+{
+    const char* letters[] = {"E", "S", "W", "L", "R", "D"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(RotationLetter(i), letters[i]);
+    EXPECT_EQ(RotationLetter(-1), "");
+    EXPECT_EQ(RotationLetter(6), "");
+    EXPECT_EQ(RotationLetter(-2), "");
+}
+
+// The output lands where the PDF field points, which need not be the folder
+// of the file chosen in the dialog; repair alone writes beside the input.
+TEST(SingleFileArguments, RunsInTheFolderOfThePdfField)
+{
+    const std::string in = "C:\\Docs\\a.pdf";
+    EXPECT_EQ(CompressCall(in, "D:\\Other\\b.pdf").folder, "D:\\Other\\");
+    EXPECT_EQ(RotateCall(in, "D:\\Other\\b.pdf", 0).folder, "D:\\Other\\");
+    EXPECT_EQ(RepairCall(in, "D:\\Other\\b.pdf").arguments, "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_fixed.pdf\"");
+    EXPECT_EQ(UncompressCall(in, "").folder, "");
+}
+
+// Burst and dump write into a folder named after the input; it is made where
+// they run, so the run never lands in a folder that was not created.
+TEST(SingleFileArguments, BurstAndDumpRunInTheFolderTheyCreate)
+{
+    const std::string in = "C:\\Docs\\q3.final.pdf";
+    ToolCall burst = BurstCall(in, in);
+    EXPECT_EQ(burst.arguments, "\"C:\\Docs\\q3.final.pdf\" burst");
+    EXPECT_EQ(burst.folder, "C:\\Docs\\q3.final");
+    EXPECT_EQ(burst.folderToCreate, "C:\\Docs\\q3.final");
+
+    ToolCall dump = DumpCall(in, "D:\\Other\\b.pdf");
+    EXPECT_EQ(dump.arguments, "\"C:\\Docs\\q3.final.pdf\" dump_data output input_report.txt");
+    EXPECT_EQ(dump.folder, "D:\\Other\\q3.final");
+    EXPECT_EQ(dump.folderToCreate, dump.folder);
+
+    ToolCall noField = BurstCall(in, "");
+    EXPECT_EQ(noField.folder, "q3.final");
+    EXPECT_EQ(noField.folderToCreate, "q3.final");
+    EXPECT_EQ(ReportFolder("C:\\My.Docs\\scan", "C:\\My.Docs\\scan"), "C:\\My.Docs\\scan");
+}
