@@ -1,0 +1,52 @@
+#include "app/Unit2.h"
+#include "ui/Colors.h"
+#include "ui/Control.h"
+#include "ui/ControlKinds.h"
+#include "ui/Fonts.h"
+#include "ui/ModalForms.h"
+
+namespace velmora {
+
+OutputWindow* TheOutputWindow = nullptr;
+
+namespace {
+constexpr uint16_t MemoOptions = EditMultiLine;   // both scroll bars, editable
+}
+
+void BuildOutputWindow(OutputWindow*& window, Control* parent)
+{
+    window = CreateObject<OutputWindow>();
+    Control* form = CreateForm(parent, "Output")->PlaceAt(279, 222)->ResizeClientArea(519, 330);
+    window->FormControl = form;
+    AddToFreeList(form, window);
+
+    form->SetVisible(false);
+    form->GetFont()->SetFontField(FontHeightField, 10);
+    form->SetCloseHandler(&EndOutputOnClose, window);
+
+    window->OutputMemo = CreateEditBox(form, MemoOptions)->PlaceAt(8, 0)->ResizeTo(505, 273);
+    window->OkButton = CreateButton(form, "OK")->PlaceAt(216, 288);
+    window->OutputMemo->SetColor(SystemColor(COLOR_WINDOW));
+    window->OkButton->SetClickHandler(&EndOutputWithOk, window);
+}
+
+void ShowOutputText(OutputWindow* window, const std::string& text)
+{
+    window->OutputMemo->SetText(text);
+    ShowAsModal(window->FormControl);
+    window->FormControl->SetVisible(false);
+}
+
+void EndOutputWithOk(OutputWindow* window, Control*)
+{
+    window->FormControl->SetModalResult(1);
+}
+
+// During a modal wait the modal close filter answers the close box first;
+// this keeps the same answer should the window ever be closed outside one.
+void EndOutputOnClose(OutputWindow* window, Control*, bool*)
+{
+    window->FormControl->SetModalResult(-1);
+}
+
+} // namespace velmora

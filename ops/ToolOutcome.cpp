@@ -1,0 +1,17 @@
+#include "ops/ToolOutcome.h"
+#include "ops/SystemMessage.h"
+
+namespace velmora {
+
+ToolOutcome JudgeToolRun(const ProcessResult& result)
+{
+    if (!result.started)
+        return {result.startError, SystemMessageText(result.startError)};
+    if (!result.ended)
+        return {WAIT_TIMEOUT, "pdftk did not finish"};
+    if (result.exitCode != 0)
+        return {result.exitCode, "pdftk reported an error (exit code " + std::to_string(result.exitCode) + ")"};
+    return {0, kSuccessNotice};
+}
+
+} // namespace velmora

@@ -1,0 +1,23 @@
+#pragma once
+// What the user is told after a run of the tool, decided from what became of
+// the process: it could not start, it failed, or it went well.
+#include "ops/ProcessExecution.h"
+#include <string>
+#include <windows.h>
+
+namespace velmora {
+
+inline constexpr char kSuccessNotice[] = "Successful executed";
+
+struct ToolOutcome {
+    DWORD code = 0;        // the start error, the exit code, or 0 for success
+    std::string notice;    // the text of the outcome notice
+};
+
+// A tool that could not start: the system's text for its start error. A tool
+// that ended with an exit code other than 0, or did not end: a failure
+// notice (its own error text is already in the Output window). Otherwise
+// "Successful executed".
+ToolOutcome JudgeToolRun(const ProcessResult& result);
+
+} // namespace velmora
