@@ -64,6 +64,12 @@ std::string FilterForSystem(const std::string& filter)
     return pieces;
 }
 
+std::string DefaultExtensionForSystem(const std::string& extension)
+{
+    size_t first = extension.find_first_not_of('.');
+    return first == std::string::npos ? std::string() : extension.substr(first);
+}
+
 size_t FileBufferSize(bool multiSelect)
 {
     return multiSelect ? MultiFileBufferSize : SingleFileBufferSize;

@@ -63,6 +63,11 @@ UINT FolderDialogFlags(uint16_t options);
 // of the returned string. Empty text gives an empty string: no filter.
 std::string FilterForSystem(const std::string& filter);
 
+// The default extension as the system wants it: without a leading '.'. The
+// system puts its own dot before it, so ".pdf" would turn a typed "merged"
+// into "merged..pdf".
+std::string DefaultExtensionForSystem(const std::string& extension);
+
 // Bytes of the name buffer handed to the dialog.
 constexpr size_t SingleFileBufferSize = 262;
 constexpr size_t MultiFileBufferSize = 65520;

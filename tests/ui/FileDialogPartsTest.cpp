@@ -63,6 +63,15 @@ TEST(FilterForSystem, SeparatesThePiecesWithZerosAndEndsWithTwo)
     EXPECT_EQ(FilterForSystem("Text|*.txt|"), Bytes("Text\0*.txt\0\0\0"));
 }
 
+TEST(DefaultExtensionForSystem, DropsTheLeadingDot)
+{
+    EXPECT_EQ(DefaultExtensionForSystem(".pdf"), "pdf");
+    EXPECT_EQ(DefaultExtensionForSystem("pdf"), "pdf");
+    EXPECT_EQ(DefaultExtensionForSystem(""), "");
+    EXPECT_EQ(DefaultExtensionForSystem("."), "");
+    EXPECT_EQ(DefaultExtensionForSystem(".tar.gz"), "tar.gz");
+}
+
 TEST(FileBuffer, SizeDependsOnMultipleSelectionAndTheNameIsCut)
 {
     EXPECT_EQ(FileBufferSize(false), 262u);
