@@ -16,7 +16,7 @@ TEST(MessageBoxes, ReadsTitleTextIconButtonsAndOwner)
     EXPECT_EQ(FocusedControl(box.window), GetDlgItem(box.window, IDYES));
 
     AnswerMessageBox(box, IDNO);
-    EXPECT_FALSE(IsWindow(box.window));
+    EXPECT_FALSE(IsWindowVisible(box.window));
     EXPECT_EQ(host.Result()["return"], "7");
 }
 
