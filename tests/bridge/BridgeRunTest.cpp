@@ -1,0 +1,192 @@
+// The built pdftk.exe bridge against the real Linux pdftk, on PDF files made
+// here. pdftk starts a Java machine per call, so the calls are few.
+#include "tests/bridge/TempFolder.h"
+#include "tests/support/PdfMaker.h"
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <thread>
+
+using velmora::test::PageSize;
+using velmora::test::PdfSpec;
+using velmora::test::TempFolder;
+using velmora::test::UniformPdf;
+using velmora::test::WritePdf;
+
+namespace {
+
+// VELMORA_BIN is the build tree as a Unix path; Wine shows / as Z:.
+std::string BridgeExe()
+{
+    const char* bin = std::getenv("VELMORA_BIN");
+    std::string path = std::string("Z:") + (bin ? bin : "") + "/bridge/pdftk.exe";
+    for (char& c : path)
+        c = c == '/' ? '\\' : c;
+    return path;
+}
+
+struct Captured {
+    bool started = false;
+    DWORD exitCode = 0;
+    std::string output;
+    std::string errors;
+};
+
+std::string ReadToEnd(HANDLE pipe)
+{
+    std::string data;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        data.append(chunk, got);
+    return data;
+}
+
+// The bridge with standard output and standard error on pipes of their
+// own, both drained while it runs; standard input is NUL.
+Captured RunBridge(const std::string& arguments, const std::string& folder)
+{
+    Captured result;
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE outRead, outWrite, errRead, errWrite;
+    CreatePipe(&outRead, &outWrite, &inherit, 0);
+    CreatePipe(&errRead, &errWrite, &inherit, 0);
+    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+    HANDLE nul = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+
+    STARTUPINFOA startup = {sizeof startup};
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nul;
+    startup.hStdOutput = outWrite;
+    startup.hStdError = errWrite;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + BridgeExe() + "\" " + arguments;
+    result.started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                    folder.c_str(), &startup, &process);
+    CloseHandle(outWrite);
+    CloseHandle(errWrite);
+    CloseHandle(nul);
+    if (result.started) {
+        std::thread errorReader([&] { result.errors = ReadToEnd(errRead); });
+        result.output = ReadToEnd(outRead);
+        errorReader.join();
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &result.exitCode);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    CloseHandle(outRead);
+    CloseHandle(errRead);
+    return result;
+}
+
+// The values of every "Key: value" line of a pdftk data dump, in order.
+std::vector<std::string> DumpValues(const std::string& dump, const std::string& key)
+{
+    std::vector<std::string> values;
+    const std::string label = key + ": ";
+    size_t at = 0;
+    while ((at = dump.find(label, at)) != std::string::npos) {
+        if (at == 0 || dump[at - 1] == '\n') {
+            size_t end = dump.find('\n', at);
+            values.push_back(dump.substr(at + label.size(), end - at - label.size()));
+        }
+        at += label.size();
+    }
+    return values;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+using Values = std::vector<std::string>;
+
+PdfSpec PagesOfSizes(std::initializer_list<PageSize> sizes, const std::string& title = "")
+{
+    PdfSpec spec;
+    spec.pages = sizes;
+    spec.title = title;
+    return spec;
+}
+
+} // namespace
+
+class BridgeRun : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(folder.Path().empty()); }
+    TempFolder folder;
+};
+
+// Names without a folder are found in, and written to, the working folder;
+// standard output arrives unchanged, UTF-8 and bare line feeds included.
+TEST_F(BridgeRun, WorksOnNamesInTheWorkingFolder)
+{
+    ASSERT_TRUE(WritePdf(folder.Path() + "in.pdf",
+                         PagesOfSizes({{100, 200}, {300, 400}, {500, 600}}, "Gr\xC3\xBC\xC3\x9F" "e")));
+
+    Captured dump = RunBridge("\"in.pdf\" dump_data_utf8", folder.Path());
+    ASSERT_TRUE(dump.started);
+    EXPECT_EQ(dump.exitCode, 0u) << dump.errors;
+    EXPECT_EQ(dump.output.compare(0, 10, "InfoBegin\n"), 0) << dump.output;
+    EXPECT_EQ(dump.output.find('\r'), std::string::npos);
+    EXPECT_EQ(DumpValues(dump.output, "InfoValue").at(0), "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(DumpValues(dump.output, "NumberOfPages"), Values{"3"});
+
+    Captured cat = RunBridge("\"in.pdf\" cat 1-2 output \"out.pdf\" verbose", folder.Path());
+    EXPECT_EQ(cat.exitCode, 0u) << cat.errors;
+    EXPECT_NE(cat.output.find("Adding page 2"), std::string::npos) << cat.output;
+    ASSERT_TRUE(Exists(folder.Path() + "out.pdf"));
+
+    Captured check = RunBridge("\"out.pdf\" dump_data", folder.Path());
+    EXPECT_EQ(DumpValues(check.output, "NumberOfPages"), Values{"2"});
+    EXPECT_EQ(DumpValues(check.output, "PageMediaDimensions"), (Values{"100 200", "300 400"}));
+}
+
+// Full Windows paths, quoted, and bound to a handle, from another folder.
+TEST_F(BridgeRun, WorksOnFullWindowsPathsAndHandles)
+{
+    const std::string accent = GetACP() == 1252 ? "\xE9" : "e";
+    const std::string input = folder.Path() + "source caf" + accent + ".pdf";
+    const std::string output = folder.Path() + "picked pages.pdf";
+    ASSERT_TRUE(WritePdf(input, PagesOfSizes({{100, 100}, {200, 200}, {300, 300}, {400, 400}})));
+    TempFolder elsewhere;
+
+    Captured cat = RunBridge(Quoted("A=" + input) + " cat A2-3 output " + Quoted(output) + " verbose", elsewhere.Path());
+    EXPECT_EQ(cat.exitCode, 0u) << cat.errors;
+    ASSERT_TRUE(Exists(output));
+
+    Captured check = RunBridge(Quoted(output) + " dump_data_utf8", elsewhere.Path());
+    EXPECT_EQ(check.exitCode, 0u) << check.errors;
+    EXPECT_EQ(DumpValues(check.output, "NumberOfPages"), Values{"2"});
+    EXPECT_EQ(DumpValues(check.output, "PageMediaDimensions"), (Values{"200 200", "300 300"}));
+}
+
+// An unquoted *.pdf takes every PDF of the working folder in the order in
+// which Windows lists them: by upper-cased name, so '_' after the letters.
+TEST_F(BridgeRun, JoinsEveryPdfOfTheWorkingFolder)
+{
+    ASSERT_TRUE(WritePdf(folder.Path() + "b.pdf", UniformPdf(1, {100, 100})));
+    ASSERT_TRUE(WritePdf(folder.Path() + "A.pdf", UniformPdf(2, {200, 200})));
+    ASSERT_TRUE(WritePdf(folder.Path() + "_c.pdf", UniformPdf(1, {300, 300})));
+    ASSERT_TRUE(WritePdf(folder.Path() + "d.PDF", UniformPdf(1, {400, 400})));
+    ASSERT_TRUE(velmora::test::WriteTextFile(folder.Path() + "notes.txt", "not a PDF"));
+
+    Captured join = RunBridge("*.pdf cat output \"joined.pdf\" verbose", folder.Path());
+    EXPECT_EQ(join.exitCode, 0u) << join.errors;
+    ASSERT_TRUE(Exists(folder.Path() + "joined.pdf"));
+
+    Captured check = RunBridge(Quoted(folder.Path() + "joined.pdf") + " dump_data", folder.Path());
+    EXPECT_EQ(DumpValues(check.output, "NumberOfPages"), Values{"5"});
+    EXPECT_EQ(DumpValues(check.output, "PageMediaDimensions"),
+              (Values{"200 200", "200 200", "100 100", "400 400", "300 300"}));
+}
+
+TEST_F(BridgeRun, PassesOnTheExitCodeAndErrorsOfAFailingRun)
+{
+    Captured run = RunBridge("\"no such file.pdf\" dump_data", folder.Path());
+    ASSERT_TRUE(run.started);
+    EXPECT_NE(run.exitCode, 0u);
+    EXPECT_EQ(run.output, "");
+    EXPECT_NE(run.errors.find("no such file.pdf"), std::string::npos) << run.errors;
+}

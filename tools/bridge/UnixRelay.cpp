@@ -1,0 +1,230 @@
+#include "tools/bridge/UnixRelay.h"
+#include "tools/bridge/CommandLineSplitting.h"
+#include "tools/bridge/UnixPaths.h"
+#include <algorithm>
+#include <cstdlib>
+
+namespace velmora::bridge {
+
+namespace {
+
+// A shell that has not noted its process id by then did not start.
+const DWORD StartLimit = 60 * 1000;
+const DWORD LongestPause = 50;
+
+bool WriteWholeFile(const std::string& path, const std::string& data)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD wrote = 0;
+    bool ok = WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &wrote, nullptr) && wrote == data.size();
+    CloseHandle(file);
+    return ok;
+}
+
+std::string ReadWholeFile(HANDLE file)
+{
+    std::string data;
+    char chunk[64 * 1024];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        data.append(chunk, got);
+    return data;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::string data = ReadWholeFile(file);
+    CloseHandle(file);
+    return data;
+}
+
+// The number a file of the script holds; 0 when it holds none.
+DWORD NumberIn(const std::string& text)
+{
+    return static_cast<DWORD>(std::strtoul(text.c_str(), nullptr, 10));
+}
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A folder of our own under the temporary folder, removed with its files.
+class RelayFolder {
+public:
+    RelayFolder()
+    {
+        char temp[MAX_PATH + 1];
+        DWORD length = GetTempPathA(sizeof temp, temp);
+        if (length == 0 || length > MAX_PATH)
+            return;
+        for (unsigned attempt = 0; attempt < 100; ++attempt) {
+            std::string candidate = std::string(temp) + "velmora-pdftk-" + std::to_string(GetCurrentProcessId()) +
+                                    "-" + std::to_string(GetTickCount()) + "-" + std::to_string(attempt);
+            if (CreateDirectoryA(candidate.c_str(), nullptr)) {
+                path_ = candidate + "\\";
+                return;
+            }
+            if (GetLastError() != ERROR_ALREADY_EXISTS)
+                return;
+        }
+    }
+    ~RelayFolder()
+    {
+        if (path_.empty())
+            return;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((path_ + "*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                    DeleteFileA((path_ + found.cFileName).c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(path_.c_str());
+    }
+    RelayFolder(const RelayFolder&) = delete;
+    RelayFolder& operator=(const RelayFolder&) = delete;
+
+    bool Exists() const { return !path_.empty(); }
+    std::string File(const char* name) const { return path_ + name; }
+
+private:
+    std::string path_;   // with a trailing backslash
+};
+
+// The Unix program is named by Wine's Windows name for it (Z:\bin\sh, or
+// \\?\unix\bin\sh when the prefix has no Z:), and its command line, which
+// Wine cuts into argv by the C runtime's rules, by wide text so that a
+// UTF-8 script path survives whatever the ANSI code page.
+bool StartShell(const std::string& scriptUnixPath, const std::string& relayFolder, std::string& failure)
+{
+    std::wstring shell = WindowsNameOf("/bin/sh");
+    if (shell.empty()) {
+        failure = "Wine has no name for /bin/sh";
+        return false;
+    }
+    std::wstring commandLine = Widen("sh " + QuoteArgument(scriptUnixPath), CP_UTF8);
+    STARTUPINFOW startup = {sizeof startup};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(shell.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        Widen(relayFolder, CP_ACP).c_str(), &startup, &process)) {
+        failure = "cannot start /bin/sh (error " + std::to_string(GetLastError()) + ")";
+        return false;
+    }
+    // Wine gives no handles for a Unix process, and fills in no thread handle
+    // that could be closed; should a later Wine give one, it is not needed.
+    if (process.hProcess) {
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    return true;
+}
+
+// The shell counts as ended once /proc has no entry for it, or shows it
+// as a zombie (nobody may reap it inside a container).
+bool ShellAlive(DWORD pid)
+{
+    std::wstring stat = WindowsNameOf("/proc/" + std::to_string(pid) + "/stat");
+    HANDLE file = CreateFileW(stat.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    std::string line = ReadWholeFile(file);
+    CloseHandle(file);
+    // "pid (name) state ...": the name may hold blanks and parentheses.
+    size_t close = line.rfind(')');
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
+}
+
+bool WaitForExitCode(const RelayFolder& folder, DWORD& exitCode, std::string& failure)
+{
+    const DWORD start = GetTickCount();
+    DWORD pid = 0;
+    DWORD pause = 5;
+    for (;;) {
+        if (FileExists(folder.File("code"))) {
+            exitCode = NumberIn(ReadWholeFile(folder.File("code")));
+            return true;
+        }
+        if (pid == 0) {
+            pid = NumberIn(ReadWholeFile(folder.File("pid")));
+            if (pid == 0 && GetTickCount() - start > StartLimit) {
+                failure = "the relay shell did not start";
+                return false;
+            }
+        } else if (!ShellAlive(pid) && !FileExists(folder.File("code"))) {
+            failure = "the relay shell ended before the program did";
+            return false;
+        }
+        Sleep(pause);
+        pause = std::min(pause * 2, LongestPause);
+    }
+}
+
+} // namespace
+
+std::string ShellQuoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+std::string RelayScript(const std::string& relayFolder, const std::string& workFolder,
+                        const std::vector<std::string>& command)
+{
+    std::string program;
+    for (const std::string& word : command)
+        program += (program.empty() ? "" : " ") + ShellQuoted(word);
+    return "# Written by pdftk.exe under Wine and removed when the run has ended.\n"
+           "R=" + ShellQuoted(relayFolder) + "\n"
+           "echo $$ >\"$R/pid.part\" && mv -f \"$R/pid.part\" \"$R/pid\"\n"
+           "PATH=\"${PATH:+$PATH:}/usr/bin:/bin\"; export PATH\n"
+           "cd " + ShellQuoted(workFolder) + " 2>\"$R/err\" &&\n"
+           "  LC_ALL=C.UTF-8 " + program + " </dev/null >\"$R/out\" 2>\"$R/err\"\n"
+           "echo $? >\"$R/code.part\"\n"
+           "mv -f \"$R/code.part\" \"$R/code\"\n";
+}
+
+RelayResult RunInUnix(const std::vector<std::string>& command, const std::string& workFolder)
+{
+    RelayResult result;
+    RelayFolder folder;
+    if (!folder.Exists()) {
+        result.failure = "cannot make a temporary folder";
+        return result;
+    }
+    const std::string unixFolder = UnixPathOf(folder.File(""));
+    if (unixFolder.empty()) {
+        result.failure = "no Unix path for the temporary folder (not running under Wine?)";
+        return result;
+    }
+    const std::string relayFolder = unixFolder.back() == '/' ? unixFolder.substr(0, unixFolder.size() - 1) : unixFolder;
+    if (!WriteWholeFile(folder.File("relay.sh"), RelayScript(relayFolder, workFolder, command))) {
+        result.failure = "cannot write the relay script";
+        return result;
+    }
+    if (!StartShell(relayFolder + "/relay.sh", folder.File(""), result.failure))
+        return result;
+    if (!WaitForExitCode(folder, result.exitCode, result.failure))
+        return result;
+    result.ran = true;
+    result.output = ReadWholeFile(folder.File("out"));
+    result.errors = ReadWholeFile(folder.File("err"));
+    return result;
+}
+
+} // namespace velmora::bridge

@@ -1,0 +1,35 @@
+#pragma once
+// Running a Linux program from a Windows program under Wine. Wine starts a
+// Unix program that CreateProcess names, but hands the caller no process
+// handle and does not connect the standard handles; so a shell script in a
+// private folder runs the program with its output sent to files, and last
+// leaves the exit code in a marker file that the caller waits for.
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace velmora::bridge {
+
+struct RelayResult {
+    bool ran = false;      // the program ran to its end
+    DWORD exitCode = 1;    // its exit code, when it ran
+    std::string output;    // its standard output, byte for byte
+    std::string errors;    // its standard error, byte for byte
+    std::string failure;   // why it did not run
+};
+
+// text in single quotes for sh; a quote inside becomes '\''.
+std::string ShellQuoted(const std::string& text);
+
+// The script: note the shell's process id, change to workFolder, run
+// command (program first, all UTF-8) with its output in relayFolder's files
+// "out" and "err", then write the exit code to "code" through a rename, so
+// the file never exists half-written.
+std::string RelayScript(const std::string& relayFolder, const std::string& workFolder,
+                        const std::vector<std::string>& command);
+
+// Runs command (Unix program path and arguments) in workFolder (a Unix
+// path) and waits for its end, however long it takes while the shell lives.
+RelayResult RunInUnix(const std::vector<std::string>& command, const std::string& workFolder);
+
+} // namespace velmora::bridge

@@ -1,0 +1,68 @@
+// pdftk.exe for Velmora under Wine: hands its command line to the Linux
+// pdftk, with Windows paths made Unix paths and "*.pdf" resolved, in the
+// same working folder, and gives back pdftk's output, errors and exit code.
+#include "tools/bridge/ArgumentTranslation.h"
+#include "tools/bridge/CommandLineSplitting.h"
+#include "tools/bridge/UnixPaths.h"
+#include "tools/bridge/UnixRelay.h"
+#include <windows.h>
+
+using namespace velmora::bridge;
+
+namespace {
+
+const char* const LinuxPdftk = "/usr/bin/pdftk";
+
+void WriteAll(DWORD which, const std::string& data)
+{
+    HANDLE handle = GetStdHandle(which);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+        return;
+    size_t done = 0;
+    while (done < data.size()) {
+        DWORD wrote = 0;
+        if (!WriteFile(handle, data.data() + done, static_cast<DWORD>(data.size() - done), &wrote, nullptr) || wrote == 0)
+            return;
+        done += wrote;
+    }
+}
+
+int Fail(const std::string& why)
+{
+    WriteAll(STD_ERROR_HANDLE, "pdftk.exe (bridge to " + std::string(LinuxPdftk) + "): " + why + "\n");
+    return 1;
+}
+
+std::string CurrentFolder()
+{
+    char folder[MAX_PATH * 4];
+    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+    return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
+}
+
+} // namespace
+
+int main()
+{
+    std::vector<CommandArgument> args = SplitCommandLine(GetCommandLineA());
+    args.erase(args.begin());
+
+    TranslatedArguments translated = TranslateArguments(args);
+    if (!translated.error.empty())
+        return Fail(translated.error);
+
+    const std::string folder = CurrentFolder();
+    const std::string unixFolder = UnixPathOf(folder);
+    if (unixFolder.empty())
+        return Fail("no Unix path for the working folder " + folder);
+
+    std::vector<std::string> command = {LinuxPdftk};
+    command.insert(command.end(), translated.unixArguments.begin(), translated.unixArguments.end());
+    RelayResult result = RunInUnix(command, unixFolder);
+    if (!result.ran)
+        return Fail(result.failure);
+
+    WriteAll(STD_OUTPUT_HANDLE, result.output);
+    WriteAll(STD_ERROR_HANDLE, result.errors);
+    return static_cast<int>(result.exitCode);
+}
