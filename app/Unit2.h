@@ -3,6 +3,7 @@
 // main window until the user dismisses it. Built once at start-up, hidden
 // between runs, never rebuilt.
 #include "ui/LayerObject.h"
+#include <string>
 
 namespace velmora {
 

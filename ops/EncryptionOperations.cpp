@@ -1,0 +1,59 @@
+#include "ops/EncryptionOperations.h"
+#include "app/Unit1.h"
+#include "ops/EncryptionArguments.h"
+#include "ops/OperationSteps.h"
+#include "ui/Control.h"
+#include <windows.h>
+
+namespace velmora {
+
+namespace {
+
+Permissions CheckedPermissions(MainWindow* w)
+{
+    Permissions p;
+    p.printing = w->PrintingCheck->IsChecked();
+    p.degradedPrinting = w->DegradedPrintingCheck->IsChecked();
+    p.modifyContents = w->ModifyContentsCheck->IsChecked();
+    p.assembly = w->AssemblyCheck->IsChecked();
+    p.copyContents = w->CopyContentsCheck->IsChecked();
+    p.screenReaders = w->ScreenReadersCheck->IsChecked();
+    p.modifyAnnotations = w->ModifyAnnotationsCheck->IsChecked();
+    p.fillIn = w->FillInCheck->IsChecked();
+    p.allFeatures = w->AllFeaturesCheck->IsChecked();
+    return p;
+}
+
+void CarryOut(MainWindow* window, const EncryptionPlan& plan)
+{
+    if (!plan.refusal.empty()) {
+        MessageBoxA(window->FormControl->GetHandle(), plan.refusal.c_str(), kDescriptionTitle, MB_OK | MB_ICONERROR);
+        return;
+    }
+    RunToolCall(plan.call);
+}
+
+} // namespace
+
+void EncryptPdf(MainWindow* window, Control*)
+{
+    EncryptionFields fields;
+    fields.pdfFile = window->PdfFileEdit->GetText();
+    fields.target = window->TargetEdit->GetText();
+    fields.userPassword = window->UserPasswordEdit->GetText();
+    fields.ownerPassword = window->OwnerPasswordEdit->GetText();
+    fields.strength40 = window->Encrypt40Radio->IsChecked();
+    fields.permissions = CheckedPermissions(window);
+    CarryOut(window, PlanEncryption(fields));
+}
+
+void DecryptPdf(MainWindow* window, Control*)
+{
+    DecryptionFields fields;
+    fields.pdfFile = window->PdfFileEdit->GetText();
+    fields.target = window->TargetEdit->GetText();
+    fields.ownerPassword = window->OwnerPasswordEdit->GetText();
+    CarryOut(window, PlanDecryption(fields));
+}
+
+} // namespace velmora

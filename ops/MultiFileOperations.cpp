@@ -1,0 +1,62 @@
+#include "ops/MultiFileOperations.h"
+#include "app/Unit1.h"
+#include "ops/MultiFileArguments.h"
+#include "ops/OperationSteps.h"
+#include "ui/FileDialog.h"
+#include "ui/FolderDialog.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr uint16_t NewFileOptions = FileHideReadOnly | FileOverwritePrompt | FilePathMustExist;
+
+// Runs dialog as a save dialog titled title, so that naming an existing file
+// (perhaps one of the inputs) asks before it is replaced; the dialog gets its
+// kind, title and options back whatever the answer.
+bool AskForTarget(FileDialog* dialog, const std::string& title, uint16_t options)
+{
+    const std::string usualTitle = dialog->title;
+    const uint16_t usualOptions = dialog->options;
+    const bool usualOpen = dialog->open;
+    dialog->title = title;
+    dialog->options = options;
+    dialog->open = false;
+    const bool chosen = RunFileDialog(dialog);
+    dialog->title = usualTitle;
+    dialog->options = usualOptions;
+    dialog->open = usualOpen;
+    return chosen;
+}
+
+} // namespace
+
+void JoinFolder(MainWindow* window, Control*)
+{
+    window->FolderDialog->title = kJoinFolderTitle;
+    if (!RunFolderDialog(window->FolderDialog))
+        return;
+    FileDialog* target = window->PdfFileDialog;
+    if (!AskForTarget(target, kJoinTargetTitle, NewFileOptions))
+        return;
+    RunToolCall(JoinCall(GetFolderPath(window->FolderDialog), target->fileName));
+}
+
+void MergeFiles(MainWindow* window, Control*)
+{
+    FileDialog* sources = window->PdfFileDialog;
+    sources->options = DefaultFileOptions | FileAllowMultiSelect;
+    const bool chosen = RunFileDialog(sources);
+    sources->options = DefaultFileOptions;
+    if (!chosen)
+        return;
+    const MergeInputs inputs = ParseMergeSelection(sources->fileName);
+    if (inputs.files.empty())
+        return;
+    FileDialog* target = window->TargetFileDialog;
+    if (!AskForTarget(target, kMergeTargetTitle, target->options))
+        return;
+    RunToolCall(MergeCall(inputs, target->fileName));
+}
+
+} // namespace velmora

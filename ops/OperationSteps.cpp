@@ -1,0 +1,44 @@
+#include "ops/OperationSteps.h"
+#include "app/Unit1.h"
+#include "ops/SingleFileArguments.h"
+#include "ops/SystemMessage.h"
+#include "ops/ToolLocation.h"
+#include "ops/ToolRunner.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBoxes.h"
+#include <windows.h>
+
+namespace velmora {
+
+std::optional<std::string> ChooseInputPdf(MainWindow* window)
+{
+    FileDialog* dialog = window->PdfFileDialog;
+    if (!CmdLineFile.empty())
+        dialog->fileName = CmdLineFile;
+    if (!RunFileDialog(dialog))
+        return std::nullopt;
+    return dialog->fileName;
+}
+
+bool EnsureFolder(const std::string& folder)
+{
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return true;
+    if (CreateDirectoryA(folder.c_str(), nullptr))
+        return true;
+    // A file of that name in the way gives "already exists", which would
+    // puzzle; say plainly that the folder could not be made, then why.
+    const DWORD error = GetLastError();
+    ShowNotice(FolderNotCreatedNotice(folder) + "\r\n" + SystemMessageText(error));
+    return false;
+}
+
+void RunToolCall(const ToolCall& call)
+{
+    if (!call.folderToCreate.empty() && !EnsureFolder(call.folderToCreate))
+        return;
+    RunTool(ToolPath, call.arguments, call.folder);
+}
+
+} // namespace velmora

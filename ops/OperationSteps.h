@@ -1,0 +1,24 @@
+#pragma once
+// Steps the operation handlers share: asking for the input PDF, making the
+// folder a run needs, running the tool.
+#include "ops/ToolCall.h"
+#include <optional>
+#include <string>
+
+namespace velmora {
+
+class MainWindow;
+
+// Shows the PDF file dialog, proposing the PDF named on the command line when
+// there is one; the chosen path, or nothing when the user cancelled.
+std::optional<std::string> ChooseInputPdf(MainWindow* window);
+
+// Makes sure folder exists as a folder; when it cannot be made, tells the
+// user why and gives false.
+bool EnsureFolder(const std::string& folder);
+
+// Creates the call's folder if it needs one, then runs the tool through the
+// tool runner.
+void RunToolCall(const ToolCall& call);
+
+} // namespace velmora

@@ -1,0 +1,67 @@
+#include "ops/SingleFileOperations.h"
+#include "app/Unit1.h"
+#include "ops/OperationPaths.h"
+#include "ops/OperationSteps.h"
+#include "ops/SingleFileArguments.h"
+#include "ui/Control.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBoxes.h"
+
+namespace velmora {
+
+namespace {
+
+using CallFor = ToolCall (*)(const std::string& input, const std::string& pdfField);
+
+void RunOnChosenPdf(MainWindow* window, CallFor call)
+{
+    auto input = ChooseInputPdf(window);
+    if (input)
+        RunToolCall(call(*input, window->PdfFileEdit->GetText()));
+}
+
+} // namespace
+
+void ChoosePdfFile(MainWindow* window, Control*)
+{
+    if (!RunFileDialog(window->PdfFileDialog))
+        return;
+    window->PdfFileEdit->SetText(window->PdfFileDialog->fileName);
+    window->TargetEdit->SetText(ProposedTarget(window->PdfFileEdit->GetText()));
+}
+
+void RepairPdf(MainWindow* window, Control*)
+{
+    ShowNotice(kRepairNotice);
+    RunOnChosenPdf(window, &RepairCall);
+}
+
+void BurstPdf(MainWindow* window, Control*)
+{
+    ShowNotice(kBurstNotice);
+    RunOnChosenPdf(window, &BurstCall);
+}
+
+void CompressPdf(MainWindow* window, Control*)
+{
+    RunOnChosenPdf(window, &CompressCall);
+}
+
+void UncompressPdf(MainWindow* window, Control*)
+{
+    RunOnChosenPdf(window, &UncompressCall);
+}
+
+void DumpPdfData(MainWindow* window, Control*)
+{
+    RunOnChosenPdf(window, &DumpCall);
+}
+
+void RotateAll(MainWindow* window, Control*)
+{
+    auto input = ChooseInputPdf(window);
+    if (input)
+        RunToolCall(RotateCall(*input, window->PdfFileEdit->GetText(), window->RotationCombo->GetItemIndex()));
+}
+
+} // namespace velmora
