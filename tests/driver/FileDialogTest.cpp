@@ -121,6 +121,8 @@ TEST(OpenDialog, RefusesMissingFilesAndFolders)
     MessageBoxInfo box = WaitForMessageBox(host.Id(), "");
     EXPECT_EQ(box.text, "File does not exist");
     EXPECT_EQ(box.owner, dialog);
+    EXPECT_EQ(box.icon, MessageIcon::Error);
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
     // The dialog under the box takes no clicks.
     EXPECT_THROW(ClickButton(dialog, IDOK), DriverError);
     AnswerMessageBox(box, IDOK);
@@ -176,6 +178,8 @@ TEST(SaveDialog, AsksBeforeOverwritingAndAddsTheExtensionOnce)
     ChooseFile(dialog, "a");
     MessageBoxInfo box = WaitForMessageBox(host.Id(), title);
     EXPECT_EQ(box.text, "File already exists.\nDo you want to replace it?");
+    EXPECT_EQ(box.icon, MessageIcon::Warning);
+    EXPECT_EQ(box.owner, dialog);
     EXPECT_EQ(box.buttons, (std::vector<int>{IDYES, IDNO}));
     AnswerMessageBox(box, IDNO);
     EXPECT_TRUE(IsWindowVisible(dialog));

@@ -32,4 +32,9 @@ TEST(FolderBrowser, CancelChoosesNothing)
     auto result = host.Result();
     EXPECT_EQ(result["return"], "0");
     EXPECT_EQ(result["path"], "");
+
+    DialogHost closed({"kind=folder"});
+    browser = WaitForFolderBrowser(closed.Id());
+    PressCloseBox(browser);
+    EXPECT_EQ(closed.Result()["return"], "0");
 }

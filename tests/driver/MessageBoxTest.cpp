@@ -57,15 +57,24 @@ TEST(MessageBoxes, KeysMoveTheFocusAndAnswer)
     EXPECT_EQ(second.Result()["return"], "2");
 }
 
-TEST(MessageBoxes, WaitingForAMissingBoxFailsNamingIt)
+TEST(Windows, FindsTopWindowsByTitleAndClassAndNamesAMissingOne)
 {
     DialogHost host({"kind=message", "title=Present", "text=Here"});
+    HWND main = WaitForTopWindow(host.Id(), WindowMatch::Title("Dialog host").AndClass("DialogHostWindow"));
+    HWND box = WaitForTopWindow(host.Id(), WindowMatch::Class("#32770"));
+    EXPECT_EQ(FindTopWindow(host.Id(), WindowMatch::Title("Present")), box);
+    EXPECT_EQ(FindTopWindow(host.Id(), WindowMatch::Title("Present").AndClass("DialogHostWindow")), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main));
     try {
         WaitForMessageBox(host.Id(), "Absent", 300);
         FAIL() << "no error";
     } catch (const DriverError& error) {
         EXPECT_NE(std::string(error.what()).find("message box titled \"Absent\""), std::string::npos) << error.what();
     }
-    AnswerMessageBox(WaitForMessageBox(host.Id(), "Present"), IDOK);
-    host.Result();
+    EXPECT_THROW(ClickButton(main, IDOK), DriverError);
+
+    // Wine answers the close box with IDCANCEL even when the box has only OK.
+    PressCloseBox(box);
+    WaitUntilGone(box);
+    EXPECT_EQ(host.Result()["return"], "2");
 }

@@ -248,9 +248,8 @@ void ClickButton(HWND button)
 
 void ClickButton(HWND window, int id)
 {
-    HWND button = GetDlgItem(window, id);
-    if (!button)
-        button = FindControl(window, ControlMatch::Id(id));
+    // Ids repeat: Wine's file dialog has a toolbar with id 1 beside its OK button.
+    HWND button = FindControl(window, ControlMatch::Id(id).AndClass("Button"));
     if (!button)
         throw DriverError("no button with id " + std::to_string(id) + " in " + Describe(window));
     ClickButton(button);

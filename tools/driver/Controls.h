@@ -75,7 +75,7 @@ void WaitForText(HWND window, const std::string& text, DWORD timeoutMs = Default
 // Presses a button the way a click does, without waiting for what the click
 // starts (a modal dialog would block the test): throws when it is disabled.
 void ClickButton(HWND button);
-// Clicks the button with this id among the window's controls.
+// Clicks the button (class "Button") with this id among the window's controls.
 void ClickButton(HWND window, int id);
 // The close box of the caption.
 void PressCloseBox(HWND window);

@@ -18,6 +18,9 @@ void WaitForFocus(HWND control, DWORD timeoutMs = DefaultWaitMs);
 // Gives control the focus directly, as a click into it would.
 void FocusControl(HWND control);
 
+// The keys below are queued, not yet handled, when these return: wait for
+// their effect (WaitForText, WaitForFocus, WaitUntilGone).
+
 // Brings window to the front, then presses the key (with Shift held when asked).
 void PressKey(HWND window, WORD virtualKey, bool shift = false);
 void PressTab(HWND window);

@@ -113,6 +113,11 @@ const char* IconName(MessageIcon icon)
     return "?";
 }
 
+std::ostream& operator<<(std::ostream& out, MessageIcon icon)
+{
+    return out << IconName(icon);
+}
+
 MessageBoxInfo WaitForMessageBox(DWORD processId, const std::string& title, DWORD timeoutMs)
 {
     auto box = [&]() -> HWND {

@@ -2,6 +2,7 @@
 // Answering another process's message boxes.
 #include "tools/driver/Wait.h"
 #include <windows.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@ namespace velmora::driver {
 // The box's icon, as far as it can be told from outside.
 enum class MessageIcon { None, Error, Question, Warning, Information, Other };
 const char* IconName(MessageIcon icon);
+std::ostream& operator<<(std::ostream& out, MessageIcon icon);
 
 struct MessageBoxInfo {
     HWND window = nullptr;
