@@ -1,0 +1,26 @@
+#pragma once
+// The GUI test driver: what a test program needs to start Velmora (or any
+// program) and use its windows and the system's dialogs as a person would.
+//
+//   Wait.h           DriverError; every wait bounded and named
+//   Files.h          temp folders, build-tree paths, whole files
+//   Process.h        starting, waiting for and killing a program
+//   Controls.h       finding windows and controls, text, buttons, close box
+//   Keyboard.h       foreground, focus, real key presses and typing
+//   MessageBoxes.h   reading and answering message boxes
+//   FileDialogs.h    answering open and save dialogs
+//   FolderBrowser.h  answering the folder browser
+//   RemoteMemory.h   memory in another process for pointer messages
+//   Standin.h        the stand-in pdftk's control file and log
+//   Screenshot.h     a picture of the screen for a failing test
+#include "tools/driver/Controls.h"
+#include "tools/driver/FileDialogs.h"
+#include "tools/driver/Files.h"
+#include "tools/driver/FolderBrowser.h"
+#include "tools/driver/Keyboard.h"
+#include "tools/driver/MessageBoxes.h"
+#include "tools/driver/Process.h"
+#include "tools/driver/RemoteMemory.h"
+#include "tools/driver/Screenshot.h"
+#include "tools/driver/Standin.h"
+#include "tools/driver/Wait.h"

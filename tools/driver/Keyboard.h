@@ -1,0 +1,34 @@
+#pragma once
+// Real keyboard input for another process's windows: the keys go through the
+// system's input queue to the foreground window, as a person's would, so
+// dialog navigation, default buttons and key filters all see them.
+#include "tools/driver/Wait.h"
+#include <windows.h>
+#include <string>
+
+namespace velmora::driver {
+
+// Makes the window's top-level window the foreground window and waits until
+// it is.
+void BringToFront(HWND window, DWORD timeoutMs = DefaultWaitMs);
+
+// The control that holds the keyboard focus in the thread of window, or nullptr.
+HWND FocusedControl(HWND window);
+void WaitForFocus(HWND control, DWORD timeoutMs = DefaultWaitMs);
+// Gives control the focus directly, as a click into it would.
+void FocusControl(HWND control);
+
+// The keys below are queued, not yet handled, when these return: wait for
+// their effect (WaitForText, WaitForFocus, WaitUntilGone).
+
+// Brings window to the front, then presses the key (with Shift held when asked).
+void PressKey(HWND window, WORD virtualKey, bool shift = false);
+void PressTab(HWND window);
+void PressShiftTab(HWND window);
+void PressEnter(HWND window);
+void PressEscape(HWND window);
+
+// Brings window to the front and types the ANSI text, one key per character.
+void TypeText(HWND window, const std::string& text);
+
+} // namespace velmora::driver

@@ -1,0 +1,77 @@
+#include "tools/driver/Process.h"
+#include "tools/driver/Wait.h"
+
+namespace velmora::driver {
+
+std::string QuoteArgument(const std::string& argument)
+{
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
+        return argument;
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count as escapes only right before a quote.
+        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, '\\');
+    return quoted + "\"";
+}
+
+std::string JoinArguments(const std::vector<std::string>& arguments)
+{
+    std::string line;
+    for (const std::string& argument : arguments) {
+        if (!line.empty())
+            line += ' ';
+        line += QuoteArgument(argument);
+    }
+    return line;
+}
+
+Process::Process(const std::string& program, const std::string& arguments, const std::string& folder)
+    : commandLine_("\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments))
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string line = commandLine_;
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info_))
+        throw DriverError("cannot start " + commandLine_ + ": error " + std::to_string(GetLastError()));
+}
+
+Process::~Process()
+{
+    Kill();
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool Process::IsRunning() const
+{
+    return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD Process::WaitForExit(DWORD timeoutMs)
+{
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        FailWaiting("the end of " + commandLine_, timeoutMs);
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+void Process::Kill()
+{
+    if (IsRunning()) {
+        TerminateProcess(info_.hProcess, 0xDEAD);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+}
+
+} // namespace velmora::driver

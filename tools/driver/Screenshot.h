@@ -1,0 +1,16 @@
+#pragma once
+// Pictures of the screen: for telling what a window shows where no message
+// tells it, and for looking at what a test saw.
+#include <windows.h>
+#include <string>
+#include <vector>
+
+namespace velmora::driver {
+
+// The pixels of a screen rectangle, row by row from the top, as 0x00RRGGBB.
+std::vector<DWORD> ScreenPixels(const RECT& area);
+
+// Writes the whole screen as a 24-bit BMP file; throws when it cannot.
+void SaveScreenshot(const std::string& bmpPath);
+
+} // namespace velmora::driver
