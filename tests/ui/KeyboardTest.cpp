@@ -253,3 +253,123 @@ TEST_F(DialogKeys, NothingHappensOnceTheProgramEnds)
     EXPECT_EQ(okClicks, 0);
     AppTerminated = false;
 }
+
+// The main window's build, as far as the tab order goes: controls made in
+// one order, some windows made early and hidden, eleven moved tab positions.
+TEST_F(Keyboard, BuildOrderAndMovedPositionsGiveTheTabSequence)
+{
+    Control* f = NewForm("Velmora");
+    f->EnableKeyboardNavigation();
+    AppMainForm = f;
+    AppRunning = true;
+    f->ResizeClientArea(533, 416);
+    auto label = [&](const char* text, int x, int y) { CreateLabel(f, text)->PlaceAt(x, y)->SetAutoSize(true); };
+    auto button = [&](Control* parent, const char* text, int x, int y) {
+        return CreateButton(parent, text)->PlaceAt(x, y)->SetAutoSize(true);
+    };
+    label("PDF file", 16, 24);
+    label("Target", 16, 56);
+    label("User password", 400, 80);
+    label("Owner password", 403, 124);
+    label("Action", 8, 280);
+    label("CAT from:", 8, 371);
+    label("Cat to:", 128, 372);
+    Control* pdfFile = CreateEditBox(f, EditReadOnly)->PlaceAt(60, 21)->ResizeTo(305, 22);
+    Control* choosePdf = button(f, "...", 368, 24);
+    Control* target = CreateEditBox(f, 0)->PlaceAt(62, 53)->ResizeTo(297, 22);
+    Control* chooseTarget = button(f, "...", 368, 56);
+    Control* close = CreateButton(f, "Close")->PlaceAt(448, 8)->ResizeTo(64, 22);
+    Control* encryption = CreateGroupBox(f, "Encryption")->PlaceAt(8, 88)->ResizeTo(81, 81);
+    encryption->SetTabStop(false);
+    Control* bits40 = CreateRadioButton(encryption, "40 bit")->PlaceAt(8, 24)->ResizeTo(57, 22);
+    Control* bits128 = CreateRadioButton(encryption, "128 bit")->PlaceAt(8, 47)->ResizeTo(57, 22);
+    Control* permissions = CreateGroupBox(f, "permissions")->PlaceAt(96, 88)->ResizeTo(297, 186);
+    permissions->SetTabStop(false);
+    std::vector<Control*> checks;
+    const char* checkTexts[] = {"Printing", "DegradedPrinting", "ModifyContents", "Assembly", "CopyContents",
+                                "ScreenReaders", "ModifyAnnotations", "FillIn", "AllFeatures"};
+    int y = 16;
+    for (const char* text : checkTexts) {
+        checks.push_back(CreateCheckBox(permissions, text)->PlaceAt(8, y)->SetAutoSize(true));
+        y += 18;
+    }
+    Control* userPassword = CreateEditBox(f, 0)->PlaceAt(400, 96)->ResizeTo(100, 22);
+    Control* panel = CreatePanel(f, SunkenEdge)->PlaceAt(16, 298)->ResizeTo(529, 65);
+    Control* burst = button(panel, "Burst a PDF", 111, 7);
+    Control* compress = button(panel, "Re-Compress a PDF only", 199, 7);
+    Control* uncompress = button(panel, "Uncompress a PDF only", 343, 6);
+    Control* dump = button(panel, "Dump a PDF", 7, 34);
+    Control* cat = CreateButton(panel, "CAT")->PlaceAt(107, 34)->ResizeTo(35, 17);
+    Control* remove = button(panel, "Remove", 159, 34);
+    Control* repair = button(panel, "Repair a PDF", 7, 7);
+    Control* join = button(panel, "Join", 230, 34);
+    Control* merge = button(panel, "Merge", 277, 34);
+    Control* rotate = CreateButton(panel, "Rotate all")->PlaceAt(335, 31)->ResizeTo(64, 22);
+    Control* ownerPassword = CreateEditBox(f, 0)->PlaceAt(402, 140)->ResizeTo(100, 22);
+    Control* encrypt = button(f, "Enrypt the PDF file", 408, 176);
+    Control* about = CreateButton(f, "About")->PlaceAt(464, 376)->ResizeTo(64, 25);
+    Control* decrypt = button(f, "Decrypt the PDF file", 408, 208);
+    Control* catFrom = CreateEditBox(f, EditNumber)->PlaceAt(58, 368)->ResizeTo(65, 22);
+    catFrom->SetText("1");
+    Control* catTo = CreateEditBox(f, 0)->PlaceAt(160, 368)->ResizeTo(65, 22);
+    Control* all = CreateRadioButton(f, "all")->PlaceAt(8, 392)->ResizeTo(41, 22);
+    Control* even = CreateRadioButton(f, "even")->PlaceAt(61, 394)->SetAutoSize(true);
+    Control* odd = CreateRadioButton(f, "odd")->PlaceAt(113, 393)->ResizeTo(72, 22);
+    Control* rotation = CreateComboBox(f, ComboDropDownList | ComboNoIntegralHeight)->PlaceAt(352, 376);
+    rotation->SetColor(WindowColor);
+    for (int i = 0; i < 6; ++i)
+        rotation->SetItemText(i, std::to_string(90 * (i + 1)));
+    rotation->SetItemIndex(0);
+
+    pdfFile->SetColor(WindowColor);
+    bits128->MakeWindow();
+    bits128->CheckRadio();
+    target->SetColor(WindowColor);
+    f->GetHandle();
+    userPassword->SetColor(WindowColor);
+    userPassword->SetTabIndex(7);
+    ownerPassword->SetColor(WindowColor);
+    ownerPassword->SetTabIndex(9);
+    encrypt->SetTabIndex(10);
+    about->SetTabIndex(11);
+    decrypt->SetTabIndex(12);
+    catFrom->SetColor(WindowColor);
+    catFrom->SetTabIndex(13);
+    catTo->SetColor(WindowColor);
+    catTo->SetTabIndex(14);
+    all->SetTabIndex(15);
+    all->MakeWindow();
+    all->CheckRadio();
+    even->SetTabIndex(16);
+    odd->SetTabIndex(17);
+    rotation->SetTabIndex(18);
+    f->CenterWindow();
+    f->SetResizable(false);
+    f->SendToControl(WM_INITMENU, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(f->Window()));
+
+    ShowForm(f);
+    PumpFor(50);
+    EXPECT_EQ(Focused(), pdfFile);
+    for (Control* c : {pdfFile, userPassword, rotation, burst, checks[8], bits40})
+        EXPECT_TRUE(IsWindowVisible(c->Window()));
+
+    std::vector<Control*> expected = {choosePdf, target, chooseTarget, close, bits40, bits128};
+    expected.insert(expected.end(), checks.begin(), checks.end());
+    for (Control* c : {burst, compress, uncompress, dump, cat, remove, repair, join, merge, rotate,
+                       userPassword, ownerPassword, encrypt, about, decrypt, catFrom, catTo, all, even, odd,
+                       rotation, pdfFile})
+        expected.push_back(c);
+    std::vector<Control*> visited;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        PressKey(VK_TAB);
+        visited.push_back(Focused());
+    }
+    EXPECT_EQ(visited, expected);
+    // Reaching radio buttons with Tab checked none of them.
+    EXPECT_TRUE(bits128->IsChecked());
+    EXPECT_FALSE(bits40->IsChecked());
+    EXPECT_TRUE(all->IsChecked());
+    EXPECT_FALSE(even->IsChecked());
+    EXPECT_EQ(catFrom->GetText(), "1");
+}
