@@ -49,3 +49,15 @@ TEST(CommandLine, ProgramPathIsTheModuleAndArgumentsAreCounted)
         EXPECT_FALSE(velmora::GetArgument(count).empty());
     }
 }
+
+TEST(CommandLine, ModulePathThatDoesNotFitIsNotUsed)
+{
+    const std::string path = "C:\\" + std::string(250, 'a') + ".exe";
+    EXPECT_EQ(velmora::UsableModulePath(path.c_str(), static_cast<unsigned long>(path.size())), path);
+    const std::string long259 = "C:\\" + std::string(256, 'b');
+    EXPECT_EQ(velmora::UsableModulePath(long259.c_str(), 259), long259);
+    const std::string cut(261, 'c');
+    EXPECT_EQ(velmora::UsableModulePath(cut.c_str(), 260), "");
+    EXPECT_EQ(velmora::UsableModulePath(cut.c_str(), 261), "");
+    EXPECT_EQ(velmora::UsableModulePath("", 0), "");
+}

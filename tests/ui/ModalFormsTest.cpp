@@ -161,11 +161,3 @@ TEST_F(ModalForms, ProgramEndDuringTheWaitEndsItWithZero)
     EXPECT_TRUE(IsWindowEnabled(main->Window()));
 }
 
-TEST_F(ModalForms, FormWithoutOwnerIsOnlyShown)
-{
-    Control* lone = NewForm("Lone");
-    lone->SetVisible(false);
-    EXPECT_EQ(ShowAsModal(lone), 0);
-    EXPECT_TRUE(IsWindowVisible(lone->Window()));
-    EXPECT_TRUE(IsWindowEnabled(main->Window()));
-}

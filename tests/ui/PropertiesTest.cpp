@@ -113,19 +113,6 @@ TEST_F(Properties, EqualBoundsDoNotReachWindowsAgain)
     EXPECT_EQ(changes, afterFirst + 1);
 }
 
-TEST_F(Properties, CenteringUsesScreenForFormsAndParentForChildren)
-{
-    Control* form = NewForm();
-    form->ResizeTo(300, 200)->CenterWindow();
-    EXPECT_EQ(form->GetLeft(), (GetSystemMetrics(SM_CXSCREEN) - 300) >> 1);
-    EXPECT_EQ(form->GetTop(), (GetSystemMetrics(SM_CYSCREEN) - 200) >> 1);
-    Control* button = CreateButton(form, "c")->ResizeTo(64, 22)->CenterWindow();
-    RECT client;
-    GetClientRect(form->Window(), &client);
-    EXPECT_EQ(button->GetLeft(), (client.right - 64) >> 1);
-    EXPECT_EQ(button->GetTop(), (client.bottom - 22) >> 1);
-}
-
 TEST_F(Properties, RadioButtonsOfOneParentFormOneGroup)
 {
     Control* form = NewForm();
@@ -231,22 +218,6 @@ TEST_F(Properties, SetItemTextFillsAnEmptyComboInOrder)
     EXPECT_EQ(combo->GetItemCount(), 0);
 }
 
-TEST_F(Properties, TextIsStoredAndReadBack)
-{
-    Control* form = NewForm();
-    Control* edit = CreateEditBox(form, 0);
-    edit->SetText("before window");
-    EXPECT_EQ(edit->GetText(), "before window");
-    HWND window = edit->GetHandle();
-    char text[64] = "";
-    GetWindowTextA(window, text, sizeof text);
-    EXPECT_STREQ(text, "before window");
-    SetWindowTextA(window, "typed \xE9t\xE9");
-    EXPECT_EQ(edit->GetText(), "typed \xE9t\xE9");
-    edit->SetTextLimit(5);
-    EXPECT_EQ(SendMessageA(window, EM_GETLIMITTEXT, 0, 0), 5);
-}
-
 TEST_F(Properties, ChildrenShareTheFormsFontAndEqualNamesMakeNoNewFont)
 {
     Control* form = NewForm();
@@ -306,27 +277,6 @@ TEST_F(Properties, ColoursResolveSystemIndexesAndShareBrushes)
     LOGBRUSH logBrush = {};
     GetObjectA(edit->GetBackgroundBrush(), sizeof logBrush, &logBrush);
     EXPECT_EQ(logBrush.lbColor, RGB(255, 255, 255));
-}
-
-TEST_F(Properties, BorderAndStyleChangesReachTheWindow)
-{
-    Control* form = NewForm();
-    Control* label = CreateLabel(form, "l");
-    label->GetHandle();
-    label->SetBorder(true);
-    EXPECT_TRUE(StyleOf(label->Window()) & WS_BORDER);
-    label->SetBorder(false);
-    EXPECT_FALSE(StyleOf(label->Window()) & WS_BORDER);
-
-    Control* edit = CreateEditBox(form, 0);
-    edit->GetHandle();
-    edit->SetBorder(false);
-    EXPECT_FALSE(ExStyleOf(edit->Window()) & WS_EX_CLIENTEDGE);
-    edit->SetBorder(true);
-    EXPECT_TRUE(ExStyleOf(edit->Window()) & WS_EX_CLIENTEDGE);
-
-    form->SetStyle(form->GetStyle() & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    EXPECT_FALSE(StyleOf(form->Window()) & WS_MAXIMIZEBOX);
 }
 
 TEST_F(Properties, MessageBoxIsOwnedByTheMainFormAndTitledWithItsCaption)
