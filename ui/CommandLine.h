@@ -1,0 +1,25 @@
+#pragma once
+// The program's command-line arguments.
+#include <string>
+
+namespace velmora {
+
+// Argument 0 is the program's full path; 1 and on come from GetCommandLineA.
+// Empty when there is no such argument.
+std::string GetArgument(int index);
+// How many arguments follow the program name (counting until one is empty).
+int CountArguments();
+
+// Argument index (1 and on) of commandLine: blanks (bytes up to 0x20) part
+// arguments, double quotes group blanks into one argument, a "" at an
+// argument's start is skipped, and an argument in quotes loses them. Bytes
+// above 0x7F are ordinary characters. Index 0 is the program part as written.
+std::string ArgumentOf(const std::string& commandLine, int index);
+// The program's full path from GetModuleFileNameA; empty when the path does
+// not fit (a cut path would name some other file).
+std::string ModulePath();
+// The path GetModuleFileNameA left in buffer with the length it returned:
+// empty for a failure and for 260 characters or more.
+std::string UsableModulePath(const char* buffer, unsigned long length);
+
+} // namespace velmora

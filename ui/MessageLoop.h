@@ -1,0 +1,23 @@
+#pragma once
+// The one message loop of the program and the pump every wait uses.
+#include <windows.h>
+
+namespace velmora {
+
+class Control;
+
+// Takes one message of the thread from the queue, without waiting, and
+// dispatches it; WM_QUIT sets AppTerminated instead. False when the queue
+// was empty or the message was WM_NULL.
+bool PumpOneMessage(Control* form);
+// Pumps until the queue is empty.
+void PumpPendingMessages(Control* form);
+// Makes form the application main form, shows its window and handles
+// messages until AppTerminated is set; then ShutDownApp. Sleeps in
+// WaitMessage between bursts.
+void RunMainLoop(Control*& form);
+// Marks the program ended and forgets the main form (form becomes nil). The
+// form object is not destroyed.
+void ShutDownApp(Control*& form);
+
+} // namespace velmora

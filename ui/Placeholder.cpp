@@ -1,1 +1,0 @@
-// The control layer lives here.
