@@ -82,7 +82,6 @@ bool CreateCapturePipe(UniqueHandle& readEnd, UniqueHandle& writeEnd)
 PipeCapture::PipeCapture(HANDLE readEnd, std::string& sink)
     : pipe_(readEnd), sink_(sink), readDone_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), buffer_(kReadSize)
 {
-    open_ = readDone_.IsValid();
 }
 
 PipeCapture::~PipeCapture()
@@ -90,9 +89,14 @@ PipeCapture::~PipeCapture()
     Abandon();
 }
 
-void PipeCapture::Begin()
+bool PipeCapture::Begin()
 {
+    if (!readDone_.IsValid()) {
+        open_ = false;
+        return false;
+    }
     if (open_ && !inFlight_) Issue(kReadSize);
+    return true;
 }
 
 void PipeCapture::Collect()

@@ -32,7 +32,7 @@ DWORD Remaining(ULONGLONG start, DWORD timeLimit)
 DWORD WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit)
 {
     ULONGLONG start = GetTickCount64();
-    capture.Begin();
+    if (!capture.Begin()) return WAIT_FAILED;
     for (;;) {
         DWORD left = Remaining(start, timeLimit);
         HANDLE signals[2] = {process, capture.ReadySignal()};
