@@ -1,0 +1,85 @@
+#include "ops/ToolLocation.h"
+#include "ops/ToolOutcome.h"
+#include "ui/FileDialog.h"
+#include <commdlg.h>
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+namespace {
+
+ProcessResult Ended(DWORD exitCode)
+{
+    ProcessResult result;
+    result.started = true;
+    result.ended = true;
+    result.exitCode = exitCode;
+    return result;
+}
+
+} // namespace
+
+// A run is judged by what became of the process, never by a leftover
+// last-error code: a failing tool must not pass for a success.
+TEST(ToolOutcome, TellsSuccessOnlyForACleanExit)
+{
+    ToolOutcome good = JudgeToolRun(Ended(0));
+    EXPECT_EQ(good.code, 0u);
+    EXPECT_EQ(good.notice, "Successful executed");
+
+    ToolOutcome failed = JudgeToolRun(Ended(3));
+    EXPECT_EQ(failed.code, 3u);
+    EXPECT_EQ(failed.notice, "pdftk reported an error (exit code 3)");
+
+    ToolOutcome crashed = JudgeToolRun(Ended(0xC0000005));
+    EXPECT_EQ(crashed.code, 0xC0000005u);
+    EXPECT_NE(crashed.notice, "Successful executed");
+
+    ProcessResult stuck;
+    stuck.started = true;
+    stuck.timedOut = true;
+    EXPECT_NE(JudgeToolRun(stuck).notice, "Successful executed");
+    EXPECT_NE(JudgeToolRun(stuck).code, 0u);
+}
+
+TEST(ToolOutcome, ToolThatCouldNotStartGetsTheSystemsWords)
+{
+    ProcessResult missing;
+    missing.startError = ERROR_FILE_NOT_FOUND;
+    ToolOutcome outcome = JudgeToolRun(missing);
+    EXPECT_EQ(outcome.code, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_FALSE(outcome.notice.empty());
+    EXPECT_NE(outcome.notice.back(), '.');
+    EXPECT_NE(outcome.notice.back(), '\n');
+}
+
+TEST(ToolLocation, ToolLiesBesideTheProgram)
+{
+    EXPECT_EQ(ToolPathFor("C:\\Program Files\\Velmora\\velmora.exe"), "C:\\Program Files\\Velmora\\pdftk.exe");
+    EXPECT_EQ(ToolPathFor("C:velmora.exe"), "C:pdftk.exe");
+    // A program path that could not be read must not turn into a bare name,
+    // which the system would look for in the current folder.
+    EXPECT_EQ(ToolPathFor(""), "");
+}
+
+TEST(ToolLocation, AFolderNamedLikeTheToolIsNoTool)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "velmora-tool-folder-test";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_FALSE(FileExists(folder));
+    RemoveDirectoryA(folder.c_str());
+
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    EXPECT_TRUE(FileExists(self));
+    EXPECT_FALSE(FileExists(folder + "\\missing.exe"));
+}
+
+TEST(FileDialogErrors, NameTheProblem)
+{
+    EXPECT_NE(FileDialogErrorText(FNERR_BUFFERTOOSMALL).find("Too many files"), std::string::npos);
+    EXPECT_NE(FileDialogErrorText(FNERR_INVALIDFILENAME).find("not valid"), std::string::npos);
+    EXPECT_NE(FileDialogErrorText(0x1234).find("0x1234"), std::string::npos);
+}
