@@ -1,7 +1,7 @@
 #include "ops/EncryptionArguments.h"
 #include "ops/Formatter.h"
 #include "ops/OperationPaths.h"
-#include "ops/PasswordQuoting.h"
+#include "ops/ArgumentQuoting.h"
 #include "ops/SameFileCheck.h"
 
 namespace velmora {
@@ -34,7 +34,7 @@ std::string PasswordPart(const char* keyword, const std::string& password)
 {
     if (password.empty())
         return std::string();
-    return std::string(keyword) + " " + QuotePassword(password);
+    return std::string(keyword) + " " + QuoteArgument(password);
 }
 
 } // namespace

@@ -58,9 +58,9 @@ TEST(CommandLineSplitting, QuotedArgumentsComeBackUnchanged)
     const Texts_ originals = {"plain", "", "with blank", "C:\\Docs\\", "a\"b", "\\\\server\\x \\\"", "/tmp/it's here"};
     std::string line = "p";
     for (const std::string& original : originals)
-        line += " " + QuoteArgument(original);
+        line += " " + velmora::QuoteArgument(original);
     Texts_ expected = {"p"};
     expected.insert(expected.end(), originals.begin(), originals.end());
     EXPECT_EQ(Texts(line), expected);
-    EXPECT_EQ(QuoteArgument("plain"), "plain");
+    EXPECT_EQ(velmora::QuoteArgument("plain"), "plain");
 }

@@ -31,8 +31,8 @@ TEST(DriverBasics, QuotedArgumentsComeBackUnchanged)
         "plain", "with blank", "dir=C:\\a b\\", "say \"hi\"", "C:\\ends\\", "back\\\\\"quote", "", "tab\there",
     };
     EXPECT_EQ(SplitAsTheRuntimeDoes(JoinArguments(arguments)), arguments);
-    EXPECT_EQ(QuoteArgument("plain"), "plain");
-    EXPECT_EQ(QuoteArgument("dir=C:\\a b\\"), "\"dir=C:\\a b\\\\\"");
+    EXPECT_EQ(velmora::QuoteArgument("plain"), "plain");
+    EXPECT_EQ(velmora::QuoteArgument("dir=C:\\a b\\"), "\"dir=C:\\a b\\\\\"");
 }
 
 TEST(DriverBasics, PathsAsWineShowsThem)

@@ -86,27 +86,5 @@ std::vector<CommandArgument> SplitCommandLine(const std::string& line)
     return args;
 }
 
-std::string QuoteArgument(const std::string& argument)
-{
-    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
-        return argument;
-    std::string quoted = "\"";
-    size_t backslashes = 0;
-    for (char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == '"')
-            quoted.append(backslashes * 2 + 1, '\\');
-        else
-            quoted.append(backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    quoted += '"';
-    return quoted;
-}
 
 } // namespace velmora::bridge

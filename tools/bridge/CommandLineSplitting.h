@@ -2,6 +2,7 @@
 // A command line cut into arguments the way the Microsoft C runtime cuts it
 // for main(), and the reverse: an argument quoted so that the runtime gives
 // it back unchanged.
+#include "ops/ArgumentQuoting.h"
 #include <string>
 #include <vector>
 
@@ -16,8 +17,5 @@ struct CommandArgument {
 // rest (up to the closing quote, or to the first blank, no backslash rules).
 std::vector<CommandArgument> SplitCommandLine(const std::string& commandLine);
 
-// The argument in double quotes when it needs them, with backslashes before a
-// quote (and before the closing quote) doubled.
-std::string QuoteArgument(const std::string& argument);
 
 } // namespace velmora::bridge

@@ -3,26 +3,6 @@
 
 namespace velmora::driver {
 
-std::string QuoteArgument(const std::string& argument)
-{
-    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
-        return argument;
-    std::string quoted = "\"";
-    size_t backslashes = 0;
-    for (char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        // Backslashes count as escapes only right before a quote.
-        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    return quoted + "\"";
-}
-
 std::string JoinArguments(const std::vector<std::string>& arguments)
 {
     std::string line;

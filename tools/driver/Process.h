@@ -1,6 +1,7 @@
 #pragma once
 // A program started by a test: its exit is waited for with a limit, and it is
 // killed when the test ends while it still runs, so no window outlives a test.
+#include "ops/ArgumentQuoting.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -9,10 +10,6 @@ namespace velmora::driver {
 
 constexpr DWORD DefaultExitWaitMs = 15000;
 
-// One argument as the C runtime will split it back out of a command line:
-// quoted when it has a blank, a tab or a quote, backslashes doubled where
-// they come before a quote.
-std::string QuoteArgument(const std::string& argument);
 
 // Arguments, each quoted as needed, joined by blanks.
 std::string JoinArguments(const std::vector<std::string>& arguments);

@@ -1,10 +1,10 @@
-#include "ops/PasswordQuoting.h"
+#include "ops/ArgumentQuoting.h"
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <string>
 #include <vector>
 
-using velmora::QuotePassword;
+using velmora::QuoteArgument;
 
 namespace {
 
@@ -28,30 +28,32 @@ std::vector<std::string> SplitLikeWindows(const std::string& commandLine)
 
 } // namespace
 
-TEST(PasswordQuoting, LeavesPasswordsWithoutBlanksOrQuotesAlone)
+TEST(ArgumentQuoting, LeavesPasswordsWithoutBlanksOrQuotesAlone)
 {
-    for (const char* password : {"secret", "a\\b", "end\\", "", "allow", "x'y&z|^"})
-        EXPECT_EQ(QuotePassword(password), password);
+    for (const char* password : {"secret", "a\\b", "end\\", "allow", "x'y&z|^"})
+        EXPECT_EQ(QuoteArgument(password), password);
+    // An empty argument must still count as one.
+    EXPECT_EQ(QuoteArgument(""), "\"\"");
 }
 
-TEST(PasswordQuoting, QuotesBlanksTabsAndQuotesByTheWindowsRules)
+TEST(ArgumentQuoting, QuotesBlanksTabsAndQuotesByTheWindowsRules)
 {
-    EXPECT_EQ(QuotePassword("my secret"), "\"my secret\"");
-    EXPECT_EQ(QuotePassword("tab\there"), "\"tab\there\"");
-    EXPECT_EQ(QuotePassword("say \"hi\""), "\"say \\\"hi\\\"\"");
-    EXPECT_EQ(QuotePassword("a\\\"b"), "\"a\\\\\\\"b\"");      // a\"b: backslash doubled, quote escaped
-    EXPECT_EQ(QuotePassword("dir\\ end\\"), "\"dir\\ end\\\\\"");  // inner backslash kept, trailing doubled
-    EXPECT_EQ(QuotePassword("two\\\\ "), "\"two\\\\ \"");     // backslashes before a blank stay as they are
+    EXPECT_EQ(QuoteArgument("my secret"), "\"my secret\"");
+    EXPECT_EQ(QuoteArgument("tab\there"), "\"tab\there\"");
+    EXPECT_EQ(QuoteArgument("say \"hi\""), "\"say \\\"hi\\\"\"");
+    EXPECT_EQ(QuoteArgument("a\\\"b"), "\"a\\\\\\\"b\"");      // a\"b: backslash doubled, quote escaped
+    EXPECT_EQ(QuoteArgument("dir\\ end\\"), "\"dir\\ end\\\\\"");  // inner backslash kept, trailing doubled
+    EXPECT_EQ(QuoteArgument("two\\\\ "), "\"two\\\\ \"");     // backslashes before a blank stay as they are
 }
 
 // What the tool receives must be the typed password, one word, whatever it holds.
-TEST(PasswordQuoting, EveryPasswordReachesTheToolAsOneUnchangedWord)
+TEST(ArgumentQuoting, EveryPasswordReachesTheToolAsOneUnchangedWord)
 {
     const char* passwords[] = {"my secret", "allow AllFeatures", " lead", "trail ", "\"", "\"\"",
                                "a\\\"b", "end \\", "end \\\\", "\\\\\"x y\\", "q\"uote", "plain\\"};
     for (const char* password : passwords) {
         std::vector<std::string> words =
-            SplitLikeWindows("pdftk.exe owner_pw " + QuotePassword(password) + " user_pw u verbose");
+            SplitLikeWindows("pdftk.exe owner_pw " + QuoteArgument(password) + " user_pw u verbose");
         ASSERT_EQ(words.size(), 6u) << password;
         EXPECT_EQ(words[2], password);
         EXPECT_EQ(words[3], "user_pw");
@@ -60,10 +62,10 @@ TEST(PasswordQuoting, EveryPasswordReachesTheToolAsOneUnchangedWord)
 
 // In code page 932 the character 0x95 0x5C ends in the byte of '\'; it is no
 // backslash, so the quote after it is escaped once, not twice.
-TEST(PasswordQuoting, CopiesDoubleByteCharactersWhole)
+TEST(ArgumentQuoting, CopiesDoubleByteCharactersWhole)
 {
     const std::string hyou = "\x95\x5C";
-    EXPECT_EQ(QuotePassword(hyou + "\" x", 932), "\"" + hyou + "\\\" x\"");
-    EXPECT_EQ(QuotePassword("a " + hyou, 932), "\"a " + hyou + "\"");
-    EXPECT_EQ(QuotePassword(hyou, 932), hyou);
+    EXPECT_EQ(QuoteArgument(hyou + "\" x", 932), "\"" + hyou + "\\\" x\"");
+    EXPECT_EQ(QuoteArgument("a " + hyou, 932), "\"a " + hyou + "\"");
+    EXPECT_EQ(QuoteArgument(hyou, 932), hyou);
 }

@@ -1,21 +1,21 @@
-#include "ops/PasswordQuoting.h"
+#include "ops/ArgumentQuoting.h"
 
 namespace velmora {
 
-std::string QuotePassword(const std::string& password, UINT codePage)
+std::string QuoteArgument(const std::string& argument, UINT codePage)
 {
-    if (password.find_first_of(" \t\"") == std::string::npos)
-        return password;
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
+        return argument;
 
     std::string quoted = "\"";
     size_t backslashes = 0;
-    for (size_t i = 0; i < password.size(); ++i) {
-        const char c = password[i];
-        if (IsDBCSLeadByteEx(codePage, static_cast<unsigned char>(c)) && i + 1 < password.size()) {
+    for (size_t i = 0; i < argument.size(); ++i) {
+        const char c = argument[i];
+        if (IsDBCSLeadByteEx(codePage, static_cast<unsigned char>(c)) && i + 1 < argument.size()) {
             quoted.append(backslashes, '\\');
             backslashes = 0;
             quoted += c;
-            quoted += password[++i];
+            quoted += argument[++i];
             continue;
         }
         if (c == '\\') {
