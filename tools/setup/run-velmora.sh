@@ -14,11 +14,12 @@ if [ -f "$VELMORA_BUILD/bridge/pdftk.exe" ]; then
 else
   echo "no pdftk bridge in $VELMORA_BUILD/bridge: Velmora will refuse to start" >&2
 fi
+# A relative $SCREENSHOT names a file from where make was called.
+shot=$(realpath -m "${SCREENSHOT:-$run/screenshot.png}")
 cd "$run"
 if [ -n "${DISPLAY:-}" ]; then
   exec "$here/with-display.sh" "$WINE" velmora.exe "$@"
 fi
-shot="${SCREENSHOT:-$run/screenshot.png}"
 "$here/with-display.sh" bash -c '
   "$0" velmora.exe "${@:2}" & pid=$!
   # Until the main window shows (at most 30 s), then a moment to paint it.
