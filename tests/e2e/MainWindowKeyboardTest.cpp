@@ -59,6 +59,18 @@ protected:
         return TextOf(Field(field));
     }
 
+    // Tab (or Shift+Tab) and the focus arriving on field, or which step failed.
+    testing::AssertionResult KeyMovesFocusTo(bool back, const std::string& field)
+    {
+        try {
+            PressKey(main_, VK_TAB, back);
+            WaitForFocus(Field(field));
+            return testing::AssertionSuccess();
+        } catch (const DriverError& error) {
+            return testing::AssertionFailure() << (back ? "Shift+Tab to " : "Tab to ") << field << ": " << error.what();
+        }
+    }
+
     static inline std::unique_ptr<VelmoraSession> session_;
     HWND main_ = nullptr;
 };
@@ -71,18 +83,11 @@ TEST_F(MainWindowKeyboard, TabWalksEveryControlInOrderAndShiftTabWalksBack)
     // From the window's first focus, once round and back to it.
     std::vector<std::string> forward(kTabSequence.begin() + 12, kTabSequence.end());
     forward.insert(forward.end(), kTabSequence.begin(), kTabSequence.begin() + 12);
-    for (const std::string& field : forward) {
-        SCOPED_TRACE("Tab to " + field);
-        PressTab(main_);
-        WaitForFocus(Field(field));
-    }
-    for (auto field = forward.rbegin() + 1; field != forward.rend(); ++field) {
-        SCOPED_TRACE("Shift+Tab to " + *field);
-        PressShiftTab(main_);
-        WaitForFocus(Field(*field));
-    }
-    PressShiftTab(main_);
-    WaitForFocus(Field("PdfFileEdit"));
+    for (const std::string& field : forward)
+        ASSERT_TRUE(KeyMovesFocusTo(false, field));
+    for (auto field = forward.rbegin() + 1; field != forward.rend(); ++field)
+        ASSERT_TRUE(KeyMovesFocusTo(true, *field));
+    ASSERT_TRUE(KeyMovesFocusTo(true, "PdfFileEdit"));
 
     // Landing on a radio button with Tab does not choose it.
     EXPECT_EQ(CheckedRadios(), startRadios);
