@@ -138,7 +138,10 @@ bool RunKeyboardFilter(Control* control, MessageRecord& message)
 
 LRESULT HandleKeyMessage(Control* control, MessageRecord& message)
 {
-    if (GetFocus() != message.window)
+    // A control hands Alt+Space up to its parent (the default procedure sends
+    // the WM_SYSCHAR on), so a window takes keys while the focus is inside it.
+    const HWND focus = GetFocus();
+    if (focus != message.window && !IsChild(message.window, focus))
         return 0;
     if (Rec(control).keyboardFilter && RunKeyboardFilter(control, message))
         return 0;

@@ -114,6 +114,15 @@ bool FixedSizeFilter(Control* control, MessageRecord& message, LRESULT* result, 
     case WM_INITMENU:
         EnableMenuItem(GetSystemMenu(message.window, FALSE), SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
         return false;
+    case WM_SYSCOMMAND:
+        // The system sets Size from WS_THICKFRAME again whenever the system
+        // menu pops up (Wine does it after WM_INITMENUPOPUP), so the greying
+        // above may not show; choosing Size must still do nothing.
+        if ((message.wParam & 0xFFF0) == SC_SIZE) {
+            *result = 0;
+            return true;
+        }
+        return false;
     default:
         return false;
     }

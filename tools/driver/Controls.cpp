@@ -247,6 +247,50 @@ void WaitForText(HWND window, const std::string& text, DWORD timeoutMs)
     }
 }
 
+namespace {
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const char* what)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &answer))
+        throw DriverError("window " + Describe(window) + " does not answer " + what);
+    return static_cast<LRESULT>(answer);
+}
+
+} // namespace
+
+bool IsChecked(HWND button)
+{
+    return Ask(button, BM_GETCHECK, 0, 0, "BM_GETCHECK") == BST_CHECKED;
+}
+
+std::vector<std::string> ComboItems(HWND combo)
+{
+    const LRESULT count = Ask(combo, CB_GETCOUNT, 0, 0, "CB_GETCOUNT");
+    std::vector<std::string> items;
+    for (LRESULT i = 0; i < count; ++i) {
+        // Wine hands CB_GETLBTEXTA across processes as wide text: ask for it
+        // wide and convert, as the ANSI side would have.
+        const LRESULT length = Ask(combo, CB_GETLBTEXTLEN, i, 0, "CB_GETLBTEXTLEN");
+        std::wstring wide(length < 0 ? 0 : length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG,
+                                 AnswerTimeoutMs, &copied))
+            throw DriverError("window " + Describe(combo) + " does not answer CB_GETLBTEXT");
+        wide.resize(static_cast<LRESULT>(copied) < 0 ? 0 : copied);
+        int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+        std::string text(bytes, '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), bytes, nullptr, nullptr);
+        items.push_back(text);
+    }
+    return items;
+}
+
+int ComboSelection(HWND combo)
+{
+    return static_cast<int>(Ask(combo, CB_GETCURSEL, 0, 0, "CB_GETCURSEL"));
+}
+
 void ClickButton(HWND button)
 {
     if (!IsWindow(button))

@@ -74,6 +74,12 @@ std::string TextOf(HWND window);
 void SetTextOf(HWND window, const std::string& text);
 void WaitForText(HWND window, const std::string& text, DWORD timeoutMs = DefaultWaitMs);
 
+// BM_GETCHECK: a check box or radio button shows its mark.
+bool IsChecked(HWND button);
+// A combo box's items in order, and the index of the selected one (-1: none).
+std::vector<std::string> ComboItems(HWND combo);
+int ComboSelection(HWND combo);
+
 // Presses a button the way a click does, without waiting for what the click
 // starts (a modal dialog would block the test): throws when it is disabled.
 void ClickButton(HWND button);

@@ -13,6 +13,9 @@
 //   RemoteMemory.h   memory in another process for pointer messages
 //   Standin.h        the stand-in pdftk's control file and log
 //   Screenshot.h     a picture of the screen for a failing test
+//   TextExtent.h     text measured in a given font, for fitted controls
+//   Mouse.h          real mouse moves, clicks and drags
+//   WindowFrame.h    hit-testing, the system menu, the move and size loop
 #include "tools/driver/Controls.h"
 #include "tools/driver/FileDialogs.h"
 #include "tools/driver/Files.h"
@@ -23,4 +26,7 @@
 #include "tools/driver/RemoteMemory.h"
 #include "tools/driver/Screenshot.h"
 #include "tools/driver/Standin.h"
+#include "tools/driver/TextExtent.h"
+#include "tools/driver/Mouse.h"
+#include "tools/driver/WindowFrame.h"
 #include "tools/driver/Wait.h"

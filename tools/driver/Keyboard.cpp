@@ -114,6 +114,14 @@ void PressKey(HWND window, WORD virtualKey, bool shift)
     Send(inputs);
 }
 
+void PressKeyWith(HWND window, WORD modifier, WORD virtualKey)
+{
+    BringToFront(window);
+    std::vector<INPUT> inputs = {Key(modifier, 0, 0), Key(virtualKey, 0, 0), Key(virtualKey, 0, KEYEVENTF_KEYUP),
+                                 Key(modifier, 0, KEYEVENTF_KEYUP)};
+    Send(inputs);
+}
+
 void PressTab(HWND window) { PressKey(window, VK_TAB); }
 void PressShiftTab(HWND window) { PressKey(window, VK_TAB, true); }
 void PressEnter(HWND window) { PressKey(window, VK_RETURN); }

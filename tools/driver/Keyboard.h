@@ -23,6 +23,9 @@ void FocusControl(HWND control);
 
 // Brings window to the front, then presses the key (with Shift held when asked).
 void PressKey(HWND window, WORD virtualKey, bool shift = false);
+// Brings window to the front and presses the key while modifier (VK_MENU,
+// VK_CONTROL, VK_SHIFT) is held: Alt+F4, Alt+Space.
+void PressKeyWith(HWND window, WORD modifier, WORD virtualKey);
 void PressTab(HWND window);
 void PressShiftTab(HWND window);
 void PressEnter(HWND window);

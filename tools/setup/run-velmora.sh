@@ -1,21 +1,32 @@
 #!/usr/bin/env bash
 # Starts Velmora from build/.../run with the pdftk bridge beside it. With a
 # display the program runs until it is closed; without one it runs on a
-# private Xvfb, and a screenshot goes to $SCREENSHOT (default run/screenshot.png).
+# private Xvfb, and a screenshot of its main window (or of whatever it shows
+# instead) goes to $SCREENSHOT (default run/screenshot.png).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/wine-env.sh"
 run="$VELMORA_BUILD/run"
 mkdir -p "$run"
 cp "$VELMORA_BUILD/app/velmora.exe" "$run/"
-[ -f "$VELMORA_BUILD/bridge/pdftk.exe" ] && cp "$VELMORA_BUILD/bridge/pdftk.exe" "$run/"
+if [ -f "$VELMORA_BUILD/bridge/pdftk.exe" ]; then
+  cp "$VELMORA_BUILD/bridge/pdftk.exe" "$run/"
+else
+  echo "no pdftk bridge in $VELMORA_BUILD/bridge: Velmora will refuse to start" >&2
+fi
+# A relative $SCREENSHOT names a file from where make was called.
+shot=$(realpath -m "${SCREENSHOT:-$run/screenshot.png}")
 cd "$run"
 if [ -n "${DISPLAY:-}" ]; then
   exec "$here/with-display.sh" "$WINE" velmora.exe "$@"
 fi
-shot="${SCREENSHOT:-$run/screenshot.png}"
 "$here/with-display.sh" bash -c '
   "$0" velmora.exe "${@:2}" & pid=$!
-  sleep "${VELMORA_SHOT_DELAY:-4}"
+  # Until the main window shows (at most 30 s), then a moment to paint it.
+  for _ in $(seq 150); do
+    xdotool search --onlyvisible --name "^Velmora version" >/dev/null 2>&1 && break
+    sleep 0.2
+  done
+  sleep "${VELMORA_SHOT_DELAY:-1}"
   import -display "$DISPLAY" -window root "$1" && echo "screenshot: $1"
   kill $pid 2>/dev/null; wait $pid 2>/dev/null; true' "$WINE" "$shot" "$@"

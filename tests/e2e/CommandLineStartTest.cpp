@@ -1,0 +1,68 @@
+// A PDF named on velmora.exe's command line: the first argument fills the PDF
+// field and proposes the encryption target beside it; anything after it is
+// ignored; letters of the ANSI code page beyond ASCII arrive unchanged.
+#include "tests/e2e/MainWindowControls.h"
+#include "tests/e2e/VelmoraSession.h"
+#include <gtest/gtest.h>
+
+using namespace velmora::driver;
+using namespace velmora::e2e;
+
+namespace {
+
+struct Fields {
+    std::string pdf;
+    std::string target;
+};
+
+Fields FieldsAfterStart(VelmoraSession& session)
+{
+    HWND main = session.MainWindow();
+    return {TextOf(FieldWindow(main, "PdfFileEdit")), TextOf(FieldWindow(main, "TargetEdit"))};
+}
+
+} // namespace
+
+TEST(CommandLineStart, QuotedPathWithBlankFillsBothFieldsAndASecondArgumentIsIgnored)
+{
+    SessionOptions options;
+    options.arguments = "\"C:\\a b\\x.pdf\" \"C:\\other\\second.pdf\"";
+    VelmoraSession session(options);
+    Fields shown = FieldsAfterStart(session);
+    EXPECT_EQ(shown.pdf, "C:\\a b\\x.pdf");
+    EXPECT_EQ(shown.target, "C:\\a b\\x_sec.pdf");
+
+    // The other fields keep their start state.
+    EXPECT_EQ(TextOf(FieldWindow(session.MainWindow(), "CatFromEdit")), "1");
+    EXPECT_EQ(TextOf(FieldWindow(session.MainWindow(), "UserPasswordEdit")), "");
+
+    PressCloseBox(session.MainWindow());
+    EXPECT_EQ(session.Program().WaitForExit(), 0u);
+}
+
+TEST(CommandLineStart, LettersBeyondAsciiSurviveInPathAndProgramFolder)
+{
+    SessionOptions options;
+    options.arguments = "C:\\Dokumente\\\xDC" "bersicht.pdf";
+    options.folderName = FolderName::NonAscii;
+    VelmoraSession session(options);
+    Fields shown = FieldsAfterStart(session);
+    EXPECT_EQ(shown.pdf, "C:\\Dokumente\\\xDC" "bersicht.pdf");
+    EXPECT_EQ(shown.target, "C:\\Dokumente\\\xDC" "bersicht_sec.pdf");
+
+    session.Click("Close");
+    EXPECT_EQ(session.Program().WaitForExit(), 0u);
+}
+
+TEST(CommandLineStart, NameWithoutExtensionInADottedFolderGetsTheEndingAppended)
+{
+    SessionOptions options;
+    options.arguments = "\"C:\\v1.2 docs\\report\"";
+    VelmoraSession session(options);
+    Fields shown = FieldsAfterStart(session);
+    EXPECT_EQ(shown.pdf, "C:\\v1.2 docs\\report");
+    EXPECT_EQ(shown.target, "C:\\v1.2 docs\\report_sec.pdf");
+
+    session.Click("Close");
+    EXPECT_EQ(session.Program().WaitForExit(), 0u);
+}
