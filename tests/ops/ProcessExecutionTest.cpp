@@ -329,9 +329,11 @@ TEST(ProcessChildren, OutputThatNeverStopsDoesNotOutlastTheTimeLimit)
 {
     ULONGLONG start = GetTickCount64();
 
-    ProcessResult result = RunCaptured(ProbeTool(), "spew", "", 0, 500);
+    // Generous bounds: on a loaded machine the tool may take a while to
+    // start; what matters is that the limit, not the stream, ends the wait.
+    ProcessResult result = RunCaptured(ProbeTool(), "spew", "", 0, 2000);
 
-    EXPECT_LT(Since(start), 2500u);
+    EXPECT_LT(Since(start), 7000u);
     EXPECT_TRUE(result.timedOut);
     EXPECT_FALSE(result.output.empty());
 }
