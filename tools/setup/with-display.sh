@@ -31,7 +31,13 @@ fi
 "$WINESERVER" -p30
 "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
 if [ -n "${VELMORA_KEEPER:-}" ] && [ -f "$VELMORA_KEEPER" ]; then
-  "$WINE" "$VELMORA_KEEPER" </dev/null >/dev/null 2>&1 &
+  # Wait until the keeper's window exists: a test started earlier would start
+  # Wine's desktop process itself, which then holds CTest's output pipe open
+  # until the test's time limit.
+  ready="$WINEPREFIX/drive_c/keeper-ready"
+  rm -f "$ready"
+  "$WINE" "$VELMORA_KEEPER" 'C:\keeper-ready' </dev/null >/dev/null 2>&1 &
+  for _ in $(seq 600); do [ -f "$ready" ] && break; sleep 0.05; done
 fi
 
 set +e
