@@ -56,7 +56,7 @@ HWND VisibleTopWindow(DWORD processId, const WindowMatch& match)
 
 } // namespace
 
-RealToolSession::RealToolSession()
+RealToolSession::RealToolSession(FolderName kind) : kind_(kind), folder_(kind), documents_(kind)
 {
     const std::string program = CopyInto(BinPath("app/velmora.exe"), folder_.Path());
     CopyInto(BinPath("bridge/pdftk.exe"), folder_.Path(), "pdftk.exe");
@@ -192,11 +192,11 @@ void RealToolTest::SetUp()
             idle = shared_->IsIdle();
         } catch (const DriverError&) {
         }
-        if (!idle)
+        if (!idle || shared_->Kind() != Folders())
             shared_.reset();
     }
     if (!shared_) {
-        shared_ = std::make_unique<RealToolSession>();
+        shared_ = std::make_unique<RealToolSession>(Folders());
         shared_->MainWindow();
     }
 }

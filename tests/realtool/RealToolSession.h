@@ -25,7 +25,10 @@ struct RunOutcome {
 
 class RealToolSession {
 public:
-    RealToolSession();
+    // Both folders (the program's and the documents') named as kind says.
+    explicit RealToolSession(driver::FolderName kind = driver::FolderName::Plain);
+
+    driver::FolderName Kind() const { return kind_; }
 
     const driver::TempFolder& Documents() const { return documents_; }
     DWORD ProcessId() const { return process_->Id(); }
@@ -57,6 +60,7 @@ public:
     bool IsIdle();
 
 private:
+    driver::FolderName kind_;
     driver::TempFolder folder_;
     driver::TempFolder documents_;
     std::unique_ptr<driver::Process> process_;
@@ -70,6 +74,8 @@ class RealToolTest : public ::testing::Test {
 protected:
     static void TearDownTestSuite();
     void SetUp() override;
+    // How the folders of the session this suite needs are named.
+    virtual driver::FolderName Folders() const { return driver::FolderName::Plain; }
     RealToolSession& Session() { return *shared_; }
     std::string Document(const std::string& name) { return shared_->Documents().File(name); }
 
