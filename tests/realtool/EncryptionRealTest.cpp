@@ -60,7 +60,9 @@ protected:
     // Picks the input, fills the window as asked and encrypts into target.
     void Encrypt(const Encryption& how, const std::string& target)
     {
-        Session().PickPdf(Input());
+        // The field stays as picked from one encryption to the next.
+        if (TextOf(Session().FieldOf(Field::PdfFile)) != Input())
+            Session().PickPdf(Input());
         Session().SetField(Field::Target, target);
         Session().SetField(Field::UserPassword, how.user);
         Session().SetField(Field::OwnerPassword, how.owner);
@@ -73,8 +75,9 @@ protected:
         ExpectSuccess(Session().FinishRun());
     }
 
-    // The file is encrypted with the strength, both passwords work as
-    // typed, and the owner password shows the permissions expected.
+    // The file is encrypted with the strength, needs a password, and the
+    // owner password shows the permissions expected. (The user password is
+    // tried in the tests of whole documents.)
     void ExpectEncrypted(const std::string& target, int revision, const Lines& allowed)
     {
         EXPECT_TRUE(RequiresPassword(target)) << "opens without a password";
@@ -83,8 +86,6 @@ protected:
         EXPECT_EQ(asOwner.revision, revision) << asOwner.report;
         EXPECT_EQ(asOwner.suppliedAs, "owner") << asOwner.report;
         EXPECT_EQ(asOwner.allowed, allowed) << asOwner.report;
-        EncryptionFacts asUser = ReadEncryption(target, kUser);
-        EXPECT_EQ(asUser.suppliedAs, "user") << asUser.report;
     }
 };
 
@@ -151,6 +152,7 @@ TEST_F(EncryptionActions, TheEncryptedDocumentOpensWithEitherPasswordWhole)
         EXPECT_EQ(facts.title, kTitle);
         EXPECT_EQ(facts.dimensions, DimensionsOfPages({1, 2, 3}));
     }
+    EXPECT_EQ(ReadEncryption(target, kUser).suppliedAs, "user");
 }
 
 TEST_F(EncryptionActions, OnlyAnOwnerPasswordKeepsTheFileOpenButRestricted)
