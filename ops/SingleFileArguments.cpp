@@ -61,18 +61,18 @@ ToolCall DumpCall(const std::string& input, const std::string& pdfField)
     return InReportFolder(Format("\"%s\" dump_data output input_report.txt", {input}), input, pdfField);
 }
 
-std::string RotationLetter(int rotationIndex)
+std::string RotationKeyword(int rotationIndex)
 {
-    static const char* const letters[] = {"E", "S", "W", "L", "R", "D"};
+    static const char* const keywords[] = {"east", "south", "west", "left", "right", "down"};
     if (rotationIndex < 0 || rotationIndex >= 6)
         return std::string();
-    return letters[rotationIndex];
+    return keywords[rotationIndex];
 }
 
 ToolCall RotateCall(const std::string& input, const std::string& pdfField, int rotationIndex)
 {
     return InFieldFolder(Format("\"%s\" cat 1-end%s output \"%s\"",
-                                {input, RotationLetter(rotationIndex), InputBase(input) + "_rotate.pdf"}),
+                                {input, RotationKeyword(rotationIndex), InputBase(input) + "_rotate.pdf"}),
                          pdfField);
 }
 

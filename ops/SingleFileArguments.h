@@ -34,11 +34,14 @@ ToolCall UncompressCall(const std::string& input, const std::string& pdfField);
 // ReportFolder, as burst does.
 ToolCall DumpCall(const std::string& input, const std::string& pdfField);
 
-// pdftk's rotation letter for an index of the rotation list: 0 E, 1 S, 2 W,
-// 3 L, 4 R, 5 D; empty for no selection (-1) or any other index.
-std::string RotationLetter(int rotationIndex);
+// pdftk's rotation keyword for an index of the rotation list: 0 east,
+// 1 south, 2 west, 3 left, 4 right, 5 down; empty for no selection (-1) or
+// any other index. pdftk has taken only these words since version 1.43: the
+// one-letter forms of older versions (E, S, W, L, R, D) make it refuse the
+// whole page range and write nothing.
+std::string RotationKeyword(int rotationIndex);
 
-// "{IN}" cat 1-end{R} output "{BASE}_rotate.pdf"; without a letter the pages
+// "{IN}" cat 1-end{R} output "{BASE}_rotate.pdf"; without a keyword the pages
 // are copied unrotated.
 ToolCall RotateCall(const std::string& input, const std::string& pdfField, int rotationIndex);
 

@@ -30,7 +30,7 @@ TEST(SingleFileArguments, BuildsEachOperationsCommandLine)
     EXPECT_EQ(compress.folder, "C:\\Docs\\");
     EXPECT_EQ(UncompressCall(in, in).arguments, "\"C:\\Docs\\a.pdf\" output \"a_uncompress.pdf\" uncompress");
 
-    EXPECT_EQ(RotateCall(in, in, 3).arguments, "\"C:\\Docs\\a.pdf\" cat 1-endL output \"a_rotate.pdf\"");
+    EXPECT_EQ(RotateCall(in, in, 3).arguments, "\"C:\\Docs\\a.pdf\" cat 1-endleft output \"a_rotate.pdf\"");
     EXPECT_EQ(RotateCall(in, in, -1).arguments, "\"C:\\Docs\\a.pdf\" cat 1-end output \"a_rotate.pdf\"");
 
     EXPECT_EQ(CompressCall("C:\\Docs\\q3.final.pdf", "").arguments,
@@ -38,14 +38,14 @@ TEST(SingleFileArguments, BuildsEachOperationsCommandLine)
     EXPECT_EQ(RepairCall("C:\\Docs\\scan", "").arguments, "\"C:\\Docs\\scan\" output \"C:\\Docs\\scan_fixed.pdf\"");
 }
 
-TEST(SingleFileArguments, MapsRotationIndexesToLetters)
+TEST(SingleFileArguments, MapsRotationIndexesToKeywords)
 {
-    const char* letters[] = {"E", "S", "W", "L", "R", "D"};
+    const char* keywords[] = {"east", "south", "west", "left", "right", "down"};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(RotationLetter(i), letters[i]);
-    EXPECT_EQ(RotationLetter(-1), "");
-    EXPECT_EQ(RotationLetter(6), "");
-    EXPECT_EQ(RotationLetter(-2), "");
+        EXPECT_EQ(RotationKeyword(i), keywords[i]);
+    EXPECT_EQ(RotationKeyword(-1), "");
+    EXPECT_EQ(RotationKeyword(6), "");
+    EXPECT_EQ(RotationKeyword(-2), "");
 }
 
 // The output lands where the PDF field points, which need not be the folder

@@ -1,0 +1,92 @@
+// CAT and Remove with the real pdftk: which pages the new file holds, and in
+// which order, told apart by their sizes.
+#include "tests/realtool/PdfFacts.h"
+#include "tests/realtool/RealToolSession.h"
+#include <gtest/gtest.h>
+
+using namespace velmora::driver;
+using namespace velmora::realtool;
+
+namespace {
+
+class PageSelectionActions : public RealToolTest {
+protected:
+    std::string Prepare(const std::string& name, int pages)
+    {
+        const std::string path = Document(name);
+        if (!FileExists(path))
+            MakeNumberedPdf(path, pages, "Pages");
+        Session().PickPdf(path);
+        return path;
+    }
+
+    // CAT with the range fields and the radio button given; the pages of the
+    // file it wrote.
+    PdfFacts Cat(const std::string& in, const std::string& from, const std::string& to, const std::string& which)
+    {
+        const std::string out = Document("six_cat.pdf");
+        DeleteFileA(out.c_str());
+        Session().SetField(Field::CatFrom, from);
+        Session().SetField(Field::CatTo, to);
+        Session().SetChecked(which, true);
+        Session().Click("CAT");
+        Session().AnswerPdfDialog(in);
+        ExpectSuccess(Session().FinishRun());
+        PdfFacts facts = ReadPdf(out);
+        EXPECT_TRUE(facts.opened) << facts.messages;
+        return facts;
+    }
+};
+
+TEST_F(PageSelectionActions, CatKeepsTheRangeOrItsEvenOrOddPagesInOrder)
+{
+    const std::string in = Prepare("six.pdf", 6);
+    PdfFacts all = Cat(in, "2", "5", "all");
+    EXPECT_EQ(all.pages, 4);
+    EXPECT_EQ(all.dimensions, DimensionsOfPages({2, 3, 4, 5}));
+
+    PdfFacts even = Cat(in, "1", "end", "even");
+    EXPECT_EQ(even.pages, 3);
+    EXPECT_EQ(even.dimensions, DimensionsOfPages({2, 4, 6}));
+
+    PdfFacts odd = Cat(in, "2", "6", "odd");
+    EXPECT_EQ(odd.pages, 2);
+    EXPECT_EQ(odd.dimensions, DimensionsOfPages({3, 5}));
+
+    PdfFacts backwards = Cat(in, "6", "4", "all");
+    EXPECT_EQ(backwards.dimensions, DimensionsOfPages({6, 5, 4}));
+    Session().SetChecked("all", true);
+}
+
+TEST_F(PageSelectionActions, RemoveWithTheProposedSelectionDropsPageThirteen)
+{
+    const std::string in = Prepare("fifteen.pdf", 15);
+    Session().Click("Remove");
+    Session().AnswerPdfDialog(in);
+    HWND query = WaitForTopWindow(Session().ProcessId(), WindowMatch::Title("Remove page").AndClass("obj_Form"));
+    HWND edit = WaitForControl(query, ControlMatch::Class("obj_EDIT"));
+    EXPECT_EQ(TextOf(edit), "A1-12 A14-end");
+    ClickButton(WaitForControl(query, ControlMatch::Text("OK").AndClass("obj_BUTTON")));
+    RunOutcome outcome = Session().FinishRun();
+    ExpectSuccess(outcome);
+    EXPECT_FALSE(outcome.outputShown) << "the tool ran in a console of its own";
+
+    PdfFacts facts = ReadPdf(Document("fifteen_remove.pdf"));
+    EXPECT_TRUE(facts.opened) << facts.messages;
+    EXPECT_EQ(facts.pages, 14);
+    EXPECT_EQ(facts.dimensions, DimensionsOfPages({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15}));
+}
+
+TEST_F(PageSelectionActions, RemoveOfAPageBeyondTheEndIsReportedAsAFailure)
+{
+    const std::string in = Prepare("short.pdf", 3);
+    Session().Click("Remove");
+    Session().AnswerPdfDialog(in);
+    HWND query = WaitForTopWindow(Session().ProcessId(), WindowMatch::Title("Remove page").AndClass("obj_Form"));
+    ClickButton(WaitForControl(query, ControlMatch::Text("OK").AndClass("obj_BUTTON")));
+    RunOutcome outcome = Session().FinishRun();
+    EXPECT_NE(outcome.notice, kSuccess);
+    EXPECT_FALSE(FileExists(Document("short_remove.pdf")));
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+// The actions on one PDF, run by the real pdftk: the files they leave are
+// read back and judged, not the command lines.
+#include "tests/realtool/PdfFacts.h"
+#include "tests/realtool/RealToolSession.h"
+#include <gtest/gtest.h>
+
+using namespace velmora::driver;
+using namespace velmora::realtool;
+
+namespace {
+
+const char kTitle[] = "Quarterly report";
+const char kRepairDescription[] = "Repair a corrupted PDF, if possible (this can take a long time on a large file)";
+const char kBurstDescription[] =
+    "Burst a PDF document into single pages, optionally applying encryption. This also creates a document "
+    "report, doc_data.txt, that lists metadata and bookmark information.";
+
+class SingleFileActions : public RealToolTest {
+protected:
+    // A three-page PDF named name in the documents folder, picked into the
+    // PDF file field, so the tool runs beside it.
+    std::string Prepare(const std::string& name)
+    {
+        const std::string path = Document(name);
+        if (!FileExists(path))
+            MakeNumberedPdf(path, 3, kTitle);
+        Session().PickPdf(path);
+        return path;
+    }
+
+    RunOutcome Run(const std::string& button, const std::string& input)
+    {
+        Session().Click(button);
+        Session().AnswerPdfDialog(input);
+        return Session().FinishRun();
+    }
+
+    void ExpectSameDocument(const PdfFacts& facts, const std::string& what)
+    {
+        EXPECT_TRUE(facts.opened) << what << ": " << facts.messages;
+        EXPECT_EQ(facts.pages, 3) << what;
+        EXPECT_EQ(facts.title, kTitle) << what;
+        EXPECT_EQ(facts.dimensions, DimensionsOfPages({1, 2, 3})) << what;
+    }
+};
+
+TEST_F(SingleFileActions, RepairWritesAFixedCopyBesideTheInput)
+{
+    const std::string in = Prepare("report.pdf");
+    Session().Click("Repair a PDF");
+    Session().ExpectNotice(kRepairDescription);
+    Session().AnswerPdfDialog(in);
+    RunOutcome outcome = Session().FinishRun();
+    ExpectSuccess(outcome);
+    EXPECT_TRUE(outcome.outputShown);
+    ExpectSameDocument(ReadPdf(Document("report_fixed.pdf")), "report_fixed.pdf");
+}
+
+TEST_F(SingleFileActions, BurstPutsEveryPageAndTheReportIntoAFolderNamedAfterTheInput)
+{
+    const std::string in = Prepare("report.pdf");
+    Session().Click("Burst a PDF");
+    Session().ExpectNotice(kBurstDescription);
+    Session().AnswerPdfDialog(in);
+    ExpectSuccess(Session().FinishRun());
+
+    const std::string folder = Document("report");
+    for (int page = 1; page <= 3; ++page) {
+        const std::string name = "pg_000" + std::to_string(page) + ".pdf";
+        PdfFacts facts = ReadPdf(JoinPath(folder, name));
+        EXPECT_TRUE(facts.opened) << name << ": " << facts.messages;
+        EXPECT_EQ(facts.pages, 1) << name;
+        EXPECT_EQ(facts.dimensions, DimensionsOfPages({page})) << name;
+    }
+    EXPECT_FALSE(FileExists(JoinPath(folder, "pg_0004.pdf")));
+    PdfFacts report = ParseDumpData(FileBytes(JoinPath(folder, "doc_data.txt")));
+    EXPECT_EQ(report.pages, 3);
+    EXPECT_EQ(report.title, kTitle);
+}
+
+TEST_F(SingleFileActions, CompressPacksTheContentStreamsAndUncompressOpensThemAgain)
+{
+    const std::string in = Prepare("plain.pdf");
+    ASSERT_TRUE(Contains(FileBytes(in), "(Page 2) Tj")) << "the test document's text should be readable";
+
+    ExpectSuccess(Run("Re-Compress a PDF only", in));
+    const std::string packed = Document("plain_compress.pdf");
+    const std::string packedBytes = FileBytes(packed);
+    EXPECT_TRUE(Contains(packedBytes, "/FlateDecode"));
+    EXPECT_FALSE(Contains(packedBytes, "(Page 2) Tj"));
+    ExpectSameDocument(ReadPdf(packed), "plain_compress.pdf");
+
+    ExpectSuccess(Run("Uncompress a PDF only", packed));
+    const std::string opened = Document("plain_compress_uncompress.pdf");
+    const std::string openedBytes = FileBytes(opened);
+    EXPECT_FALSE(Contains(openedBytes, "/FlateDecode"));
+    for (const char* text : {"(Page 1) Tj", "(Page 2) Tj", "(Page 3) Tj"})
+        EXPECT_TRUE(Contains(openedBytes, text)) << text;
+    ExpectSameDocument(ReadPdf(opened), "plain_compress_uncompress.pdf");
+}
+
+TEST_F(SingleFileActions, DumpWritesTheReportIntoAFolderNamedAfterTheInput)
+{
+    const std::string in = Prepare("dumped.pdf");
+    ExpectSuccess(Run("Dump a PDF", in));
+    PdfFacts report = ParseDumpData(FileBytes(JoinPath(Document("dumped"), "input_report.txt")));
+    EXPECT_EQ(report.pages, 3);
+    EXPECT_EQ(report.title, kTitle);
+    EXPECT_EQ(report.dimensions, DimensionsOfPages({1, 2, 3}));
+}
+
+TEST_F(SingleFileActions, EveryRotationChoiceTurnsEveryPageAsItSays)
+{
+    const std::string in = Prepare("turned.pdf");
+    struct Choice {
+        const char* item;
+        int degrees;
+    };
+    const Choice choices[] = {{"90 degress", 90},   {"180 degress", 180}, {"270 degress", 270},
+                              {"-90 degress", 270}, {"+90 degress", 90},  {"+180 degress", 180}};
+    for (int index = 0; index < 6; ++index) {
+        SCOPED_TRACE(choices[index].item);
+        DeleteFileA(Document("turned_rotate.pdf").c_str());
+        Session().ChooseRotation(index);
+        ExpectSuccess(Run("Rotate all", in));
+        PdfFacts facts = ReadPdf(Document("turned_rotate.pdf"));
+        EXPECT_TRUE(facts.opened) << facts.messages;
+        EXPECT_EQ(facts.dimensions, DimensionsOfPages({1, 2, 3}));
+        EXPECT_EQ(facts.rotations, std::vector<int>(3, choices[index].degrees));
+    }
+}
+
+} // namespace
