@@ -1,0 +1,299 @@
+#include "ops/ProcessExecution.h"
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+using namespace velmora;
+
+namespace {
+
+// VELMORA_BIN is a Unix path; Wine shows the Unix root as drive Z:.
+std::string BuildFolder()
+{
+    const char* unixPath = std::getenv("VELMORA_BIN");
+    std::string path = std::string("Z:") + (unixPath ? unixPath : "");
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+std::string CurrentFolder()
+{
+    char folder[MAX_PATH * 4];
+    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+    return std::string(folder, length);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct LogRecord {
+    std::string commandLine;
+    std::string folder;
+};
+
+ULONGLONG Since(ULONGLONG start)
+{
+    return GetTickCount64() - start;
+}
+
+// GetProcessHandleCount gives 0 under Wine, so the table is probed: every
+// handle is a small multiple of 4 that GetHandleInformation accepts, and
+// new handles take the lowest free values.
+DWORD HandleCount()
+{
+    DWORD count = 0;
+    for (UINT_PTR value = 4; value < (1u << 12); value += 4) {
+        DWORD flags = 0;
+        count += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != FALSE;
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(CommandLines, CapturedAlwaysQuotesThePathAndKeepsArguments)
+{
+    EXPECT_EQ(CapturedCommandLine("C:\\tools\\pdftk.exe", "\"a b.pdf\"  cat verbose"),
+              "\"C:\\tools\\pdftk.exe\" \"a b.pdf\"  cat verbose");
+    EXPECT_EQ(CapturedCommandLine("C:\\my tools\\pdftk.exe", ""), "\"C:\\my tools\\pdftk.exe\" ");
+}
+
+TEST(CommandLines, ConsoleQuotesOnlyUnquotedPathsWithBlanks)
+{
+    EXPECT_EQ(ConsoleCommandLine("pdftk.exe", "A=\"x.pdf\" cat"), "pdftk.exe A=\"x.pdf\" cat");
+    EXPECT_EQ(ConsoleCommandLine("C:\\my tools\\pdftk.exe", "cat"), "\"C:\\my tools\\pdftk.exe\" cat");
+    EXPECT_EQ(ConsoleCommandLine("\"C:\\my tools\\pdftk.exe\"", "cat"), "\"C:\\my tools\\pdftk.exe\" cat");
+    EXPECT_EQ(ConsoleCommandLine("C:\\my tools\\pdftk.exe", ""), "\"C:\\my tools\\pdftk.exe\"");
+    EXPECT_EQ(ConsoleCommandLine("", "cat"), "cat");
+}
+
+// Runs the stand-in tool, steered by a control file that it finds through
+// STANDIN_CFG (inherited from this process), and reads what it logged.
+class ProcessExecution : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        folder_ = std::string(temp) + "velmora process " + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        builtTool_ = BuildFolder() + "\\standin\\pdftk.exe";
+        blankTool_ = folder_ + "\\pdftk.exe";
+        ASSERT_TRUE(CopyFileA(builtTool_.c_str(), blankTool_.c_str(), FALSE)) << builtTool_;
+        control_ = folder_ + "\\standin.cfg";
+        log_ = folder_ + "\\standin.log";
+        SetEnvironmentVariableA("STANDIN_CFG", control_.c_str());
+    }
+
+    void TearDown() override
+    {
+        SetEnvironmentVariableA("STANDIN_CFG", nullptr);
+        for (const std::string& file : {blankTool_, control_, log_})
+            DeleteFileA(file.c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+
+    void Control(const std::vector<std::string>& lines)
+    {
+        DeleteFileA(log_.c_str());
+        std::ofstream out(control_, std::ios::binary);
+        out << "log=" << log_ << "\n";
+        for (const std::string& line : lines) out << line << "\n";
+    }
+
+    std::vector<LogRecord> Log()
+    {
+        std::vector<LogRecord> records;
+        std::istringstream lines(ReadFile(log_));
+        std::string line;
+        while (std::getline(lines, line)) {
+            if (line.rfind("cmdline=", 0) == 0) records.push_back({line.substr(8), ""});
+            else if (line.rfind("cwd=", 0) == 0 && !records.empty()) records.back().folder = line.substr(4);
+        }
+        return records;
+    }
+
+    // The stand-in logs before it sleeps; a run that was left behind has
+    // started for real once its record is there.
+    bool WaitForLog()
+    {
+        for (int i = 0; i < 100 && Log().empty(); ++i) Sleep(50);
+        return !Log().empty();
+    }
+
+    std::string folder_;
+    std::string builtTool_;
+    std::string blankTool_;
+    std::string control_;
+    std::string log_;
+};
+
+TEST_F(ProcessExecution, CapturedRunGetsQuotedPathUnchangedArgumentsAndItsFolder)
+{
+    ASSERT_EQ(builtTool_.find(' '), std::string::npos) << "needs a build path without blanks";
+    const std::string arguments = "\"C:\\in put\\a.pdf\"   cat A1-end\xE9 output \"x \"\"y.pdf\" verbose";
+    Control({});
+
+    ProcessResult plain = RunCaptured(builtTool_, arguments, "", 0, INFINITE);
+    ProcessResult blank = RunCaptured(blankTool_, arguments, folder_, 0, INFINITE);
+
+    EXPECT_TRUE(plain.started && plain.ended);
+    EXPECT_TRUE(blank.started && blank.ended);
+    auto records = Log();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].commandLine, "\"" + builtTool_ + "\" " + arguments);
+    EXPECT_EQ(records[0].folder, CurrentFolder());
+    EXPECT_EQ(records[1].commandLine, "\"" + blankTool_ + "\" " + arguments);
+    EXPECT_EQ(records[1].folder, folder_);
+}
+
+TEST_F(ProcessExecution, ConsoleRunQuotesOnlyPathsWithBlanksAndReportsExitCode)
+{
+    Control({"exit=7"});
+
+    ProcessResult plain = RunAndWait(builtTool_, "cat  A1-end", "", 0, INFINITE);
+    ProcessResult blank = RunAndWait(blankTool_, "cat  A1-end", folder_, 5, INFINITE);
+
+    EXPECT_TRUE(plain.started && plain.ended && !plain.timedOut);
+    EXPECT_EQ(plain.exitCode, 7u);
+    EXPECT_TRUE(blank.started && blank.ended);
+    EXPECT_EQ(blank.exitCode, 7u);
+    EXPECT_TRUE(blank.output.empty());
+    auto records = Log();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].commandLine, builtTool_ + " cat  A1-end");
+    EXPECT_EQ(records[0].folder, CurrentFolder());
+    EXPECT_EQ(records[1].commandLine, "\"" + blankTool_ + "\" cat  A1-end");
+    EXPECT_EQ(records[1].folder, folder_);
+}
+
+TEST_F(ProcessExecution, BothStreamsAreCapturedInTheOrderWritten)
+{
+    Control({"out=one\\r\\n", "err=two\\n", "out=three\\n", "err=four\\x00five", "exit=7"});
+
+    ProcessResult result = RunCaptured(blankTool_, "", "", 5, INFINITE);
+    DWORD lastError = GetLastError();
+
+    EXPECT_TRUE(result.started && result.ended && !result.timedOut);
+    EXPECT_EQ(result.output, std::string("one\r\ntwo\nthree\nfour\0five", 24));
+    EXPECT_EQ(result.exitCode, 7u);
+    EXPECT_EQ(lastError, 0u);
+}
+
+TEST_F(ProcessExecution, SilentToolGivesEmptyOutput)
+{
+    Control({});
+
+    ProcessResult result = RunCaptured(blankTool_, "verbose", "", 0, INFINITE);
+
+    EXPECT_TRUE(result.started && result.ended);
+    EXPECT_EQ(result.output, "");
+    EXPECT_EQ(result.exitCode, 0u);
+}
+
+TEST_F(ProcessExecution, FiftyMegabytesArriveCompleteAndInOrder)
+{
+    const size_t size = 50u << 20;
+    Control({"out=BEGIN\\n", "bytes=" + std::to_string(size), "out=END\\n"});
+
+    ProcessResult result = RunCaptured(blankTool_, "", "", 0, INFINITE);
+
+    ASSERT_TRUE(result.ended);
+    ASSERT_EQ(result.output.size(), size + 10);
+    EXPECT_EQ(result.output.compare(0, 6, "BEGIN\n"), 0);
+    EXPECT_EQ(result.output.compare(size + 6, 4, "END\n"), 0);
+    const std::string line = std::string(63, 'x') + '\n';
+    size_t wrongLines = 0;
+    for (size_t at = 6; at < size + 6; at += line.size())
+        wrongLines += result.output.compare(at, line.size(), line) != 0;
+    EXPECT_EQ(wrongLines, 0u);
+}
+
+TEST_F(ProcessExecution, MissingToolIsReportedWithItsErrorAndLeavesStandardHandles)
+{
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    const std::string missing = folder_ + "\\missing.exe";
+    const std::string missingFolder = folder_ + "\\no such folder\\pdftk.exe";
+
+    ProcessResult captured = RunCaptured(missing, "", "", 0, INFINITE);
+    DWORD lastError = GetLastError();
+    ProcessResult noFolder = RunCaptured(missingFolder, "", "", 0, INFINITE);
+    ProcessResult console = RunAndWait(missing, "", "", 0, INFINITE);
+    Control({"out=x"});
+    ProcessResult fine = RunCaptured(blankTool_, "", "", 0, INFINITE);
+
+    EXPECT_FALSE(captured.started);
+    EXPECT_FALSE(captured.ended);
+    EXPECT_EQ(captured.startError, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(lastError, captured.startError);
+    EXPECT_FALSE(noFolder.started);
+    EXPECT_TRUE(noFolder.startError == ERROR_PATH_NOT_FOUND || noFolder.startError == ERROR_FILE_NOT_FOUND)
+        << noFolder.startError;
+    EXPECT_FALSE(console.started);
+    EXPECT_EQ(console.startError, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(fine.output, "x");
+    EXPECT_EQ(GetStdHandle(STD_INPUT_HANDLE), input);
+    EXPECT_EQ(GetStdHandle(STD_OUTPUT_HANDLE), output);
+    EXPECT_EQ(GetStdHandle(STD_ERROR_HANDLE), error);
+}
+
+TEST_F(ProcessExecution, CapturedTimeLimitRunsOutWithoutLeakingHandles)
+{
+    // The left-behind runs use the built tool, so the folder can go while they sleep.
+    Control({"out=early\\n", "sleep=2500", "out=late\\n"});
+    RunCaptured(builtTool_, "", "", 0, 100);
+    ASSERT_TRUE(WaitForLog());
+    const DWORD handlesBefore = HandleCount();
+    ASSERT_GT(handlesBefore, 0u);
+
+    ProcessResult last;
+    ULONGLONG start = GetTickCount64();
+    for (int run = 0; run < 3; ++run) last = RunCaptured(builtTool_, "", "", 0, 600);
+    DWORD lastError = GetLastError();
+    ULONGLONG spent = Since(start);
+
+    EXPECT_TRUE(last.started);
+    EXPECT_TRUE(last.timedOut);
+    EXPECT_FALSE(last.ended);
+    EXPECT_EQ(lastError, static_cast<DWORD>(ERROR_TIMEOUT));
+    EXPECT_EQ(last.output, "early\n");
+    EXPECT_LT(spent, 2400u);
+    EXPECT_EQ(HandleCount(), handlesBefore);
+}
+
+TEST_F(ProcessExecution, ConsoleTimeLimitRunsOut)
+{
+    Control({"sleep=2500"});
+    ULONGLONG start = GetTickCount64();
+
+    ProcessResult result = RunAndWait(builtTool_, "", "", 0, 300);
+
+    EXPECT_LT(Since(start), 2000u);
+    EXPECT_TRUE(result.started);
+    EXPECT_TRUE(result.timedOut);
+    EXPECT_FALSE(result.ended);
+    EXPECT_TRUE(WaitForLog());
+}
+
+TEST_F(ProcessExecution, GrandchildHoldingThePipeDoesNotHoldUpTheRun)
+{
+    const std::string tool = BuildFolder() + "\\tests\\ops\\lingering_parent.exe";
+    ULONGLONG start = GetTickCount64();
+
+    ProcessResult result = RunCaptured(tool, "", "", 0, INFINITE);
+
+    EXPECT_LT(Since(start), 2500u);
+    EXPECT_TRUE(result.ended);
+    EXPECT_EQ(result.exitCode, 0u);
+    EXPECT_EQ(result.output, "parent\n");
+}
