@@ -33,6 +33,78 @@ enum SizeLimit { MinWidthLimit = 0, MinHeightLimit = 1, MaxWidthLimit = 2, MaxHe
 // Panel edges.
 enum PanelEdge { RaisedEdge = 0, SunkenEdge = 1, NoEdge = 2 };
 
+// The state of a control, kept whether or not its window exists. The
+// implementation files of the layer reach it through ControlAccess.
+struct ControlRecord {
+    HWND window = nullptr;
+    UINT classStyle = CS_OWNDC;
+    DWORD style = 0x16CF0000;
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    WNDPROC previousProc = nullptr;     // the Win32 class procedure
+    Control* parent = nullptr;
+
+    bool isButtonKind = false;
+    bool takesEnter = false;            // button kinds and multi-line edit boxes
+    bool isDefaultButton = false;
+    bool isCancelButton = false;
+    bool isRadio = false;
+    uint8_t navigationKeyMask = 0;
+    int16_t tabPosition = 0;
+    int16_t tabCounter = 0;             // forms: positions handed out so far
+
+    struct FilterEntry { MessageFilterRoutine routine; void* data; };
+    std::vector<FilterEntry> filters;
+    std::vector<Control*> children;
+    HBRUSH brush = nullptr;             // cached background brush
+    const KindMessageTable* kindMessages = nullptr;
+    const EventBlock* events = nullptr;
+    std::unique_ptr<EventBlock> ownEvents;
+    bool keyboardFilter = false;
+    bool (*navigate)(Control* control, UINT key, bool released) = nullptr;
+
+    UINT id = 0;
+    uint32_t textColor = 0x80000008;
+    uint32_t backColor = 0x8000000F;
+    FontRecord* font = nullptr;
+    int8_t margin = 2;
+    int8_t extraTop = 0, extraBottom = 0, extraLeft = 0, extraRight = 0;
+    uint8_t threeD = 3;                 // bit 0 sunken edge; bit 1 children take their own choice
+    RECT bounds = {0, 0, 0, 0};
+    std::unique_ptr<PaintContext> paintContext;
+    int selectionIndex = 0;
+    int16_t maxWidth = 0, minWidth = 0, maxHeight = 0, minHeight = 0;
+    std::string text;
+    std::string className;              // the Win32 class of the kind
+    int modalResult = 0;
+    Control* modalForm = nullptr;
+    Control* focusedChild = nullptr;
+    HICON icon = nullptr;               // (HICON)-1: none wanted
+    uint8_t disableCount = 0;
+    uint8_t modalLevel = 0;
+    uint8_t focusGuard = 0;
+    uint8_t fitWidth = 0, fitHeight = 0;
+    int comboIndexAtDropDown = -1;
+    intptr_t tag = 0;
+
+    bool autoSize = false;
+    bool fixedSize = false;
+    bool iconShared = false;
+    bool textNotReadBack = false;
+    bool repaintOnMove = false;
+    bool noRepaintOnText = false;
+    bool transparent = false;
+    bool destroyed = false;
+    bool windowDestroyed = false;
+    bool positionSet = false;
+    bool isForm = false;
+    bool isChild = false;
+    bool showPending = false;
+    bool visibilitySet = false;
+
+    ControlRecord();
+    ~ControlRecord();
+};
+
 class Control : public LayerObject {
 public:
     // ---- window ----
@@ -41,8 +113,8 @@ public:
     // unless visibility was set explicitly. 0 when creation failed.
     HWND GetHandle();
     // The handle if the window exists; never creates it.
-    HWND Window() const { return window_; }
-    bool HasWindow() const { return window_ != nullptr; }
+    HWND Window() const { return r_.window; }
+    bool HasWindow() const { return r_.window != nullptr; }
     // Creates the window if missing (with its stored visibility), then the
     // children's windows, and shows what GetHandle left hidden.
     virtual bool MakeWindow();
@@ -51,16 +123,16 @@ public:
     void CloseWindow();
 
     // ---- structure ----
-    Control* Parent() const { return parent_; }
+    Control* Parent() const { return r_.parent; }
     // The nearest form at or above this control.
     Control* Form();
-    const std::vector<Control*>& Children() const { return children_; }
-    bool IsForm() const { return isForm_; }
-    bool IsChild() const { return isChild_; }
-    UINT Id() const { return id_; }
-    const std::string& KindClassName() const { return className_; }
+    const std::vector<Control*>& Children() const { return r_.children; }
+    bool IsForm() const { return r_.isForm; }
+    bool IsChild() const { return r_.isChild; }
+    UINT Id() const { return r_.id; }
+    const std::string& KindClassName() const { return r_.className; }
     // For a form: the control that has or will get the keyboard focus.
-    Control* FocusedChild() const { return focusedChild_; }
+    Control* FocusedChild() const { return r_.focusedChild; }
 
     // ---- geometry (a child: parent client coordinates; a form: screen) ----
     int GetLeft();
@@ -98,13 +170,13 @@ public:
     bool IsVisible();
     Control* SetEnabled(bool on);
     bool IsEnabled();
-    DWORD GetStyle() const { return style_; }
+    DWORD GetStyle() const { return r_.style; }
     Control* SetStyle(DWORD style);
-    DWORD GetExStyle() const { return exStyle_; }
+    DWORD GetExStyle() const { return r_.exStyle; }
     Control* SetExStyle(DWORD exStyle);
     Control* SetBorder(bool on);
     Control* SetTabStop(bool on);
-    int GetTabIndex() const { return tabPosition_; }
+    int GetTabIndex() const { return r_.tabPosition; }
     // Moves every focusable control of the form at or after position up by one.
     Control* SetTabIndex(int16_t position);
     // Gives the control the keyboard focus (tab-stop controls only) and makes
@@ -113,9 +185,9 @@ public:
 
     // ---- colours and fonts (colours: COLORREF, or 0x800000nn = system colour nn) ----
     Control* SetColor(uint32_t color);
-    uint32_t GetColor() const { return backColor_; }
+    uint32_t GetColor() const { return r_.backColor; }
     Control* SetTextColor(uint32_t color);
-    uint32_t GetTextColor() const { return textColor_; }
+    uint32_t GetTextColor() const { return r_.textColor; }
     // The control's font record, made on first use; changes to it reach the
     // window at once.
     FontRecord* GetFont();
@@ -127,7 +199,7 @@ public:
     // ---- icons ----
     Control* SetIcon(HICON icon);
     Control* SetIconFromResource(HINSTANCE instance, const char* name);
-    HICON GetIcon() const { return icon_; }
+    HICON GetIcon() const { return r_.icon; }
 
     // ---- buttons, lists and edit boxes ----
     bool IsChecked();
@@ -169,7 +241,7 @@ public:
     Control* SetListDroppedDownHandler(EventRef handler);
     Control* SetListClosedUpHandler(EventRef handler);
     Control* SetPreview(PreviewRef preview);
-    const EventBlock& Events() const { return *events_; }
+    const EventBlock& Events() const { return *r_.events; }
 
     // ---- keyboard ----
     // Tab and Shift+Tab move the focus through the form's tab sequence.
@@ -185,14 +257,14 @@ public:
     bool HasMessageFilter(MessageFilterRoutine routine) const;
 
     // ---- modal display ----
-    int GetModalResult() const { return modalResult_; }
-    Control* SetModalResult(int result) { modalResult_ = result; return this; }
-    Control* ModalForm() const { return modalForm_; }
-    int ModalLevel() const { return modalLevel_; }
-    int DisableCount() const { return disableCount_; }
+    int GetModalResult() const { return r_.modalResult; }
+    Control* SetModalResult(int result) { r_.modalResult = result; return this; }
+    Control* ModalForm() const { return r_.modalForm; }
+    int ModalLevel() const { return r_.modalLevel; }
+    int DisableCount() const { return r_.disableCount; }
     // A word of the application's own (a result code, say).
-    intptr_t GetTag() const { return tag_; }
-    Control* SetTag(intptr_t tag) { tag_ = tag; return this; }
+    intptr_t GetTag() const { return r_.tag; }
+    Control* SetTag(intptr_t tag) { r_.tag = tag; return this; }
 
     // One message of the control's window: previews, filters, the layer's
     // own handling, then the Win32 class procedure.
@@ -210,78 +282,8 @@ protected:
     virtual void AfterWindowCreated() {}
 
 private:
-    friend class ControlBuilder;
-    friend class FontRecord;
-    friend class PaintContext;
     friend struct ControlAccess;
-
-    // The pieces of the implementation live in several files; they reach the
-    // record through ControlAccess.
-    HWND window_ = nullptr;
-    UINT classStyle_ = CS_OWNDC;
-    DWORD style_ = 0x16CF0000;
-    DWORD exStyle_ = WS_EX_CONTROLPARENT;
-    WNDPROC previousProc_ = nullptr;
-    Control* parent_ = nullptr;
-
-    bool isButtonKind_ = false;
-    bool takesEnter_ = false;
-    bool isDefaultButton_ = false;
-    bool isCancelButton_ = false;
-    uint8_t textAlignment_ = 0;
-    uint8_t navigationKeyMask_ = 0;
-    int16_t tabPosition_ = 0;
-    int16_t tabCounter_ = 0;             // forms: positions handed out so far
-
-    struct FilterEntry { MessageFilterRoutine routine; void* data; };
-    std::vector<FilterEntry> filters_;
-    std::vector<Control*> children_;
-    HBRUSH brush_ = nullptr;
-    const KindMessageTable* kindMessages_ = nullptr;
-    const EventBlock* events_;
-    std::unique_ptr<EventBlock> ownEvents_;
-    bool keyboardFilter_ = false;
-    bool (*navigate_)(Control* control, UINT key, bool released) = nullptr;
-
-    UINT id_ = 0;
-    uint32_t textColor_ = 0x80000008;
-    uint32_t backColor_ = 0x8000000F;
-    FontRecord* font_ = nullptr;
-    int8_t margin_ = 2;
-    int8_t extraTop_ = 0, extraBottom_ = 0, extraLeft_ = 0, extraRight_ = 0;
-    uint8_t threeD_ = 3;
-    RECT bounds_ = {0, 0, 0, 0};
-    std::unique_ptr<PaintContext> paintContext_;
-    int selectionIndex_ = 0;
-    int16_t maxWidth_ = 0, minWidth_ = 0, maxHeight_ = 0, minHeight_ = 0;
-    std::string text_;
-    std::string className_;
-    int modalResult_ = 0;
-    Control* modalForm_ = nullptr;
-    Control* focusedChild_ = nullptr;
-    HICON icon_ = nullptr;
-    uint8_t disableCount_ = 0;
-    uint8_t modalLevel_ = 0;
-    uint8_t focusGuard_ = 0;
-    uint8_t fitWidth_ = 0, fitHeight_ = 0;
-    int comboIndexAtDropDown_ = -1;
-    intptr_t tag_ = 0;
-
-    // flags
-    bool autoSize_ = false;
-    bool fixedSize_ = false;
-    bool iconShared_ = false;
-    bool textNotReadBack_ = false;
-    bool repaintOnMove_ = false;
-    bool noRepaintOnText_ = false;
-    bool transparent_ = false;
-    bool destroyed_ = false;
-    bool windowDestroyed_ = false;
-    bool positionSet_ = false;
-    bool isForm_ = false;
-    bool isChild_ = false;
-    bool showPending_ = false;
-    bool visibilitySet_ = false;
+    ControlRecord r_;
 };
 
 // A window of a layer class that has a control bound to it, or nil.

@@ -1,0 +1,357 @@
+// The Control object: construction, its window's creation and destruction.
+#include "ui/Control.h"
+#include "ui/Application.h"
+#include "ui/ControlInternals.h"
+#include "ui/Fonts.h"
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace velmora {
+
+namespace {
+
+// Children take identifiers from one program-wide 16-bit counter.
+uint16_t nextControlId = 0x8000;
+
+// The Win32 procedure each layer class was derived from, by class name.
+std::map<std::string, WNDPROC>& BaseProcedures()
+{
+    static std::map<std::string, WNDPROC> procedures;
+    return procedures;
+}
+
+std::string UpperCase(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+HINSTANCE ProgramModule()
+{
+    return GetModuleHandleA(nullptr);
+}
+
+template <class T>
+void EraseValue(std::vector<T>& list, const T& value)
+{
+    list.erase(std::remove(list.begin(), list.end(), value), list.end());
+}
+
+void AttachToParent(Control* control, Control* parent)
+{
+    ControlRecord& r = Rec(control);
+    if (r.parent) {
+        EraseValue(Rec(r.parent).children, control);
+        RemoveFromFreeList(r.parent, control);
+    }
+    r.parent = parent;
+    if (!parent)
+        return;
+    Rec(parent).children.push_back(control);
+    AddToFreeList(parent, control);
+    if (r.window) {
+        if (HWND parentWindow = parent->GetHandle())
+            SetParent(r.window, parentWindow);
+    }
+    InvalidateControl(control);
+}
+
+// A form gets its own icon, a copy of the main form's, or the program's.
+void SendFormIcon(Control* form)
+{
+    ControlRecord& r = Rec(form);
+    if (r.icon == reinterpret_cast<HICON>(-1))
+        return;
+    if (!r.icon) {
+        if (AppMainForm && AppMainForm != form && Rec(AppMainForm).icon &&
+            Rec(AppMainForm).icon != reinterpret_cast<HICON>(-1)) {
+            r.icon = static_cast<HICON>(CopyImage(Rec(AppMainForm).icon, IMAGE_ICON, 0, 0, 0));
+            r.iconShared = false;
+        } else {
+            r.icon = LoadIconA(ProgramModule(), "MAINICON");
+            r.iconShared = true;
+        }
+    }
+    if (r.icon)
+        SendMessageA(r.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(r.icon));
+}
+
+} // namespace
+
+ControlRecord::ControlRecord() = default;
+ControlRecord::~ControlRecord() = default;
+
+Control::Control()
+{
+    r_.events = &DefaultEventBlock();
+}
+
+Control::~Control() = default;
+
+bool IsLayerWindow(HWND window)
+{
+    char name[256] = "";
+    if (!window || !GetClassNameA(window, name, sizeof name))
+        return false;
+    return BaseProcedures().count(UpperCase(name)) != 0;
+}
+
+Control* ControlFromWindow(HWND window)
+{
+    if (!IsLayerWindow(window))
+        return nullptr;
+    return reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+WNDPROC BaseProcedureOfClass(HWND window)
+{
+    char name[256] = "";
+    if (!GetClassNameA(window, name, sizeof name))
+        return nullptr;
+    auto& procedures = BaseProcedures();
+    auto found = procedures.find(UpperCase(name));
+    return found == procedures.end() ? nullptr : found->second;
+}
+
+void BindControlToWindow(Control* control, HWND window)
+{
+    Rec(control).window = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+}
+
+void ConstructControl(Control* control, Control* parent, const char* className,
+                      const KindMessageTable* table, bool threeD)
+{
+    ControlRecord& r = Rec(control);
+    if (parent)
+        r.backColor = Rec(parent).backColor;
+    AttachToParent(control, parent);
+    r.className = className;
+    r.kindMessages = table;
+    if (!parent)
+        return;
+    ControlRecord& p = Rec(parent);
+    r.navigate = p.navigate;
+    r.textColor = p.textColor;
+    r.backColor = p.backColor;
+    InheritFont(control, parent);
+    r.margin = p.margin;
+    r.threeD = p.threeD;
+    if (p.threeD & 2)
+        r.threeD = static_cast<uint8_t>((r.threeD & ~1) | (threeD ? 1 : 0));
+}
+
+// The steps a child control adds to the common construction.
+void ConstructChild(Control* control, DWORD kindStyle, int width, int height)
+{
+    ControlRecord& r = Rec(control);
+    ControlRecord& p = Rec(r.parent);
+    r.style = kindStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    r.isChild = true;
+    r.navigationKeyMask = 0x0F;
+    if (r.threeD & 1) {
+        r.style &= ~WS_BORDER;
+        r.exStyle |= WS_EX_CLIENTEDGE;
+    }
+    r.bounds.left = p.margin + p.extraLeft;
+    r.bounds.top = p.margin + p.extraTop;
+    r.bounds.right = r.bounds.left + width;
+    r.bounds.bottom = r.bounds.top + height;
+    if (Control* form = r.parent->Form()) {
+        ControlRecord& f = Rec(form);
+        r.tabPosition = ++f.tabCounter;
+        if ((r.style & WS_TABSTOP) && !f.focusedChild)
+            f.focusedChild = control;
+    }
+    r.id = nextControlId++;
+    control->AddMessageFilter(&GenericChildFilter);
+}
+
+Control* Control::Form()
+{
+    Control* control = this;
+    while (control && !Rec(control).isForm)
+        control = Rec(control).parent;
+    return control;
+}
+
+bool IsShownOrPending(Control* control)
+{
+    ControlRecord& r = Rec(control);
+    if (r.showPending)
+        return true;
+    if (r.window)
+        return (GetWindowLongPtrA(r.window, GWL_STYLE) & WS_VISIBLE) != 0;
+    return (r.style & WS_VISIBLE) != 0;
+}
+
+HWND Control::GetHandle()
+{
+    if (r_.window)
+        return r_.window;
+    if (r_.visibilitySet) {
+        MakeWindow();
+        return r_.window;
+    }
+    const bool wantsShowing = (r_.style & WS_VISIBLE) != 0;
+    r_.style &= ~WS_VISIBLE;
+    if (MakeWindow() && wantsShowing)
+        r_.showPending = true;
+    return r_.window;
+}
+
+bool Control::MakeWindow()
+{
+    if (r_.parent && !r_.parent->GetHandle())
+        return false;
+    if (r_.window) {
+        // Children's windows may be missing or still waiting to be shown.
+        std::vector<Control*> children = r_.children;
+        for (Control* child : children)
+            child->MakeWindow();
+        if (r_.showPending) {
+            r_.showPending = false;
+            r_.style |= WS_VISIBLE;
+            ShowWindow(r_.window, SW_SHOW);
+        }
+        return true;
+    }
+
+    const HINSTANCE module = ProgramModule();
+    WNDCLASSA windowClass = {};
+    auto defaultClass = [&] {
+        windowClass = {};
+        windowClass.style = r_.classStyle;
+        windowClass.lpfnWndProc = r_.previousProc;
+        windowClass.hInstance = module;
+        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    };
+    defaultClass();
+    const std::string registeredName = "obj_" + r_.className;
+    if (!r_.className.empty()) {
+        if (!GetClassInfoA(module, r_.className.c_str(), &windowClass))
+            defaultClass();
+        windowClass.hInstance = module;
+        windowClass.style &= 0xFFFFBF1F;   // no global, own, class or parent DC
+        if (!r_.previousProc)
+            r_.previousProc = windowClass.lpfnWndProc;
+    }
+    HWND parentWindow = r_.parent ? r_.parent->r_.window : nullptr;
+    if (!parentWindow && (r_.style & WS_CHILD))
+        return false;
+
+    WNDCLASSA existing = {};
+    if (!GetClassInfoA(module, registeredName.c_str(), &existing)) {
+        WNDPROC base = windowClass.lpfnWndProc;
+        windowClass.lpszClassName = registeredName.c_str();
+        windowClass.lpfnWndProc = &LayerWindowProcedure;
+        if (!RegisterClassA(&windowClass))
+            return false;
+        BaseProcedures()[UpperCase(registeredName)] = base;
+    }
+
+    int x = r_.bounds.left, y = r_.bounds.top;
+    int width = r_.bounds.right - r_.bounds.left, height = r_.bounds.bottom - r_.bounds.top;
+    if (r_.isForm) {
+        if (!r_.positionSet)
+            x = y = CW_USEDEFAULT;
+        // CW_USEDEFAULT means something only in the width, and then for both.
+        if (width == 0 || height == 0)
+            width = height = CW_USEDEFAULT;
+    }
+    ControlBeingCreated = this;
+    HWND window = CreateWindowExA(r_.exStyle, registeredName.c_str(), r_.text.c_str(), r_.style,
+                                  x, y, width, height, parentWindow,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(r_.id)), module, nullptr);
+    ControlBeingCreated = nullptr;
+    if (!window || !IsWindow(window)) {
+        r_.window = nullptr;
+        return false;
+    }
+    if (GetWindowLongPtrA(window, GWLP_USERDATA) == 0)
+        BindControlToWindow(this, window);
+    r_.windowDestroyed = false;
+    // Focus rectangles are hidden until the keyboard is used, unless asked.
+    SendMessageA(window, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    if (r_.isForm)
+        SendFormIcon(this);
+
+    AfterWindowCreated();
+    if (r_.font) {
+        ApplyFontToWindow(this);
+        RunTextFit(this);
+    }
+    std::vector<Control*> children = r_.children;
+    for (Control* child : children)
+        child->MakeWindow();
+    return r_.window != nullptr;
+}
+
+LRESULT Control::SendToControl(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return SendMessageA(GetHandle(), message, wParam, lParam);
+}
+
+void Control::CloseWindow()
+{
+    PostMessageA(GetHandle(), WM_CLOSE, 0, 0);
+}
+
+void Control::Destroy()
+{
+    if (Control* form = Form()) {
+        if (Rec(form).focusedChild == this)
+            Rec(form).focusedChild = nullptr;
+    }
+    ForgetDialogKeyButton(this);
+    if (r_.window)
+        ShowWindow(r_.window, SW_HIDE);
+
+    RunOnDestroyEvent();
+    ReleaseFreeList();   // children, font records, the application's objects
+    // A child that someone still holds survives its parent: cut it loose.
+    for (Control* child : r_.children)
+        Rec(child).parent = nullptr;
+    r_.children.clear();
+
+    if (!r_.destroyed) {
+        r_.destroyed = true;
+        r_.paintContext.reset();
+        if (r_.window) {
+            if (r_.icon && r_.icon != reinterpret_cast<HICON>(-1) && !r_.iconShared)
+                DestroyIcon(r_.icon);
+            r_.icon = nullptr;
+            if (IsWindow(r_.window)) {
+                SetWindowLongPtrA(r_.window, GWLP_USERDATA, 0);
+                DestroyWindow(r_.window);
+            }
+            r_.window = nullptr;
+        }
+        if (r_.brush)
+            DeleteObject(r_.brush);
+        r_.brush = nullptr;
+        if (r_.parent) {
+            if (Rec(r_.parent).focusedChild == this)
+                Rec(r_.parent).focusedChild = nullptr;
+            EraseValue(Rec(r_.parent).children, this);
+            RemoveFromFreeList(r_.parent, this);
+            r_.parent = nullptr;
+        }
+        // Nothing program-wide may keep pointing at the control.
+        if (AppMainForm == this)
+            AppMainForm = nullptr;
+        if (AppMainForm) {
+            if (Rec(AppMainForm).focusedChild == this)
+                Rec(AppMainForm).focusedChild = nullptr;
+            if (Rec(AppMainForm).modalForm == this)
+                Rec(AppMainForm).modalForm = nullptr;
+        }
+        if (ControlBeingCreated == this)
+            ControlBeingCreated = nullptr;
+    }
+    delete this;
+}
+
+} // namespace velmora

@@ -1,0 +1,182 @@
+// Font records, their GDI fonts, and measuring text with them.
+#include "ui/Fonts.h"
+#include "ui/ControlInternals.h"
+#include <cstring>
+
+namespace velmora {
+
+struct FontRecord::GdiFont {
+    HFONT handle;
+    explicit GdiFont(HFONT h) : handle(h) {}
+    ~GdiFont()
+    {
+        if (handle)
+            DeleteObject(handle);
+    }
+};
+
+namespace {
+
+FontRecord* DefaultFont()
+{
+    // Lives for the whole run: every control's first font is a copy of it.
+    static FontRecord* font = CreateObject<FontRecord>();
+    return font;
+}
+
+void FontChanged(void* context, FontRecord* font)
+{
+    auto* control = static_cast<Control*>(context);
+    Rec(control).textColor = font->Color();
+    ApplyFontToWindow(control);
+    InvalidateControl(control);
+    RunTextFit(control);
+}
+
+void GiveFont(Control* control, FontRecord* font)
+{
+    Rec(control).font = font;
+    AddToFreeList(control, font);
+    font->SetOnChange(&FontChanged, control);
+}
+
+} // namespace
+
+FontRecord::FontRecord()
+{
+    std::memset(&block_, 0, sizeof block_);
+    block_.color = 0x80000008;
+    block_.logFont.lfCharSet = DEFAULT_CHARSET;
+    std::strcpy(block_.logFont.lfFaceName, "System");
+}
+
+FontRecord::FontRecord(FontRecord* source) : block_(source->block_), source_(source)
+{
+    TakeReference(source_);
+}
+
+FontRecord::~FontRecord()
+{
+    gdiFont_.reset();
+    ReleaseObject(source_);
+}
+
+std::string FontRecord::FaceName() const
+{
+    return std::string(block_.logFont.lfFaceName, strnlen(block_.logFont.lfFaceName, LF_FACESIZE));
+}
+
+void FontRecord::SetOnChange(void (*handler)(void*, FontRecord*), void* context)
+{
+    onChange_ = handler;
+    onChangeContext_ = context;
+}
+
+void FontRecord::SetFontField(int offset, uint32_t value)
+{
+    if (offset < 0 || offset % 4 != 0 || offset + sizeof value > sizeof block_)
+        return;
+    auto* field = reinterpret_cast<unsigned char*>(&block_) + offset;
+    if (std::memcmp(field, &value, sizeof value) == 0)
+        return;
+    std::memcpy(field, &value, sizeof value);
+    Changed();
+}
+
+void FontRecord::SetFontName(const std::string& name)
+{
+    const std::string face = name.substr(0, LF_FACESIZE - 1);
+    if (face == FaceName())
+        return;
+    std::memset(block_.logFont.lfFaceName, 0, sizeof block_.logFont.lfFaceName);
+    std::memcpy(block_.logFont.lfFaceName, face.data(), face.size());
+    Changed();
+}
+
+void FontRecord::Changed()
+{
+    gdiFont_.reset();
+    if (onChange_)
+        onChange_(onChangeContext_, this);
+}
+
+bool FontRecord::EqualsSource() const
+{
+    return source_ && std::memcmp(&block_.logFont, &source_->block_.logFont, sizeof block_.logFont) == 0;
+}
+
+HFONT FontRecord::Handle()
+{
+    if (!gdiFont_) {
+        if (EqualsSource()) {
+            source_->Handle();
+            gdiFont_ = source_->gdiFont_;
+        } else {
+            gdiFont_ = std::make_shared<GdiFont>(CreateFontIndirectA(&block_.logFont));
+        }
+    }
+    return gdiFont_->handle;
+}
+
+bool FontRecord::OwnsGdiFont() const
+{
+    return gdiFont_ && !(source_ && source_->gdiFont_ == gdiFont_);
+}
+
+FontRecord* Control::GetFont()
+{
+    if (!r_.font) {
+        auto* font = CreateObject<FontRecord>(DefaultFont());
+        font->SetFontField(FontColorField, r_.textColor);
+        GiveFont(this, font);
+    }
+    return r_.font;
+}
+
+void InheritFont(Control* child, Control* parent)
+{
+    if (FontRecord* font = Rec(parent).font)
+        GiveFont(child, CreateObject<FontRecord>(font));
+}
+
+void ApplyFontToWindow(Control* control)
+{
+    ControlRecord& r = Rec(control);
+    if (r.window && r.font)
+        SendMessageA(r.window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font->Handle()), 0xFFFF);
+}
+
+PaintContext* Control::GetPaintContext()
+{
+    if (!r_.paintContext)
+        r_.paintContext = std::make_unique<PaintContext>(this);
+    return r_.paintContext.get();
+}
+
+SIZE PaintContext::TextSize(const std::string& text)
+{
+    SIZE size = {0, 0};
+    HWND window = owner_->Window();
+    HDC dc = window ? GetDC(window) : nullptr;
+    const bool memoryDc = dc == nullptr;
+    if (memoryDc)
+        dc = CreateCompatibleDC(nullptr);
+    if (!dc)
+        return size;
+    HFONT font = nullptr;
+    if (FontRecord* record = Rec(owner_).font)
+        font = record->Handle();
+    else if (window)
+        font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (previous)
+        SelectObject(dc, previous);
+    if (memoryDc)
+        DeleteDC(dc);
+    else
+        ReleaseDC(window, dc);
+    return size;
+}
+
+} // namespace velmora

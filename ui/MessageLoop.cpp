@@ -1,0 +1,64 @@
+#include "ui/MessageLoop.h"
+#include "ui/Application.h"
+#include "ui/Control.h"
+
+namespace velmora {
+
+namespace {
+
+// Takes and dispatches one message; false when the queue was empty.
+bool TakeOneMessage(MSG& message)
+{
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        return false;
+    if (message.message == WM_QUIT) {
+        AppTerminated = true;
+        return true;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    return true;
+}
+
+} // namespace
+
+bool PumpOneMessage(Control*)
+{
+    MSG message = {};
+    if (!TakeOneMessage(message))
+        return false;
+    return LOWORD(message.message) != 0;
+}
+
+void PumpPendingMessages(Control*)
+{
+    // Until the queue is empty, a WM_NULL included: WaitMessage would not
+    // wake for messages that were already there.
+    MSG message = {};
+    while (TakeOneMessage(message)) {
+    }
+}
+
+void RunMainLoop(Control*& form)
+{
+    AppRunning = true;
+    AppMainForm = form;
+    if (form)
+        form->MakeWindow();
+    while (!AppTerminated) {
+        WaitMessage();
+        PumpPendingMessages(form);
+    }
+    if (form)
+        ShutDownApp(form);
+}
+
+void ShutDownApp(Control*& form)
+{
+    AppTerminated = true;
+    AppRunning = false;
+    AppMainForm = nullptr;
+    form = nullptr;
+}
+
+} // namespace velmora
