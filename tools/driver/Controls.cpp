@@ -233,6 +233,60 @@ void WaitForText(HWND window, const std::string& text, DWORD timeoutMs)
     }
 }
 
+HWND FindControlAt(HWND window, const std::string& className, int x, int y)
+{
+    for (const ControlInfo& control : ListControls(window))
+        if (control.className == className && control.rect.left == x && control.rect.top == y)
+            return control.window;
+    return nullptr;
+}
+
+HWND WaitForControlAt(HWND window, const std::string& className, int x, int y, DWORD timeoutMs)
+{
+    return WaitFor([&] { return FindControlAt(window, className, x, y); },
+                   "a control of class " + Quoted(className) + " at " + std::to_string(x) + ", " +
+                       std::to_string(y) + " in " + Describe(window),
+                   timeoutMs);
+}
+
+namespace {
+
+DWORD_PTR Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const char* name)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &answer))
+        throw DriverError(Describe(window) + " does not answer " + name);
+    return answer;
+}
+
+} // namespace
+
+bool IsChecked(HWND button)
+{
+    return Ask(button, BM_GETCHECK, 0, 0, "BM_GETCHECK") == BST_CHECKED;
+}
+
+int SelectedItem(HWND comboBox)
+{
+    return static_cast<int>(static_cast<LRESULT>(Ask(comboBox, CB_GETCURSEL, 0, 0, "CB_GETCURSEL")));
+}
+
+std::pair<int, int> SelectedRange(HWND edit)
+{
+    // The pointer forms of EM_GETSEL would point into this process; the
+    // answer packs both positions when they fit in 16 bits.
+    const DWORD_PTR answer = Ask(edit, EM_GETSEL, 0, 0, "EM_GETSEL");
+    return {LOWORD(answer), HIWORD(answer)};
+}
+
+void WaitForMessageLoop(HWND window, DWORD timeoutMs)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, timeoutMs, &answer) && IsWindow(window))
+        throw DriverError("the thread of " + Describe(window) + " took no messages within " +
+                          std::to_string(timeoutMs) + " ms");
+}
+
 void ClickButton(HWND button)
 {
     if (!IsWindow(button))

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora::driver {
@@ -71,6 +72,22 @@ std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
 void SetTextOf(HWND window, const std::string& text);
 void WaitForText(HWND window, const std::string& text, DWORD timeoutMs = DefaultWaitMs);
+
+// The first descendant of window of this class whose top-left corner stands
+// at (x, y) in its parent's client area, or nullptr: for controls that have
+// no caption to find them by, such as edit boxes.
+HWND FindControlAt(HWND window, const std::string& className, int x, int y);
+HWND WaitForControlAt(HWND window, const std::string& className, int x, int y, DWORD timeoutMs = DefaultWaitMs);
+
+// State of standard controls, read across processes.
+bool IsChecked(HWND button);                  // BM_GETCHECK
+int SelectedItem(HWND comboBox);              // CB_GETCURSEL; -1 when none
+std::pair<int, int> SelectedRange(HWND edit); // EM_GETSEL: first, one past the last
+
+// Returns once the thread that owns window takes its messages again: a sent
+// WM_NULL has come back. A thread busy in a handler (waiting for a child
+// process, say) answers only when the handler returns or pumps messages.
+void WaitForMessageLoop(HWND window, DWORD timeoutMs = DefaultWaitMs);
 
 // Presses a button the way a click does, without waiting for what the click
 // starts (a modal dialog would block the test): throws when it is disabled.
