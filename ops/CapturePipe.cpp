@@ -1,15 +1,18 @@
 #include "ops/CapturePipe.h"
 #include <algorithm>
 #include <cstdio>
+#include <new>
 
 namespace velmora {
 
 namespace {
 
-// Large buffers keep the child writing while this process appends: with the
-// system's small default the two take turns on every few kilobytes.
+// A large pipe keeps the child writing while this process stores what it
+// read. Every read is a round trip through the system (under Wine through its
+// server), so one read takes whatever has piled up: with 64 KB reads a large
+// capture took several times as long.
 constexpr DWORD kPipeBufferSize = 1 << 20;
-constexpr DWORD kReadSize = 1 << 16;
+constexpr DWORD kReadSize = 1 << 20;
 
 std::string NextPipeName()
 {
@@ -18,6 +21,24 @@ std::string NextPipeName()
     std::snprintf(name, sizeof name, "\\\\.\\pipe\\velmora-capture-%lu-%ld",
                   GetCurrentProcessId(), InterlockedIncrement(&counter));
     return name;
+}
+
+// First touching a fresh page is what storing output costs most, and a
+// string that doubles has touched about twice the bytes it finally holds
+// (each bigger copy is fresh memory). Growing fourfold touches about 4/3 of
+// them; capacity not yet written is address space only. Where that much
+// address space is not to be had (a 32-bit process), the string's own growth
+// takes over.
+void AppendGrowingFourfold(std::string& sink, const char* bytes, size_t count)
+{
+    if (sink.capacity() - sink.size() < count) {
+        size_t fourfold = sink.capacity() <= sink.max_size() / 4 ? sink.capacity() * 4 : sink.max_size();
+        try {
+            if (fourfold >= sink.size() + count) sink.reserve(fourfold);
+        } catch (const std::bad_alloc&) {
+        }
+    }
+    sink.append(bytes, count);
 }
 
 } // namespace
@@ -61,7 +82,6 @@ bool CreateCapturePipe(UniqueHandle& readEnd, UniqueHandle& writeEnd)
 PipeCapture::PipeCapture(HANDLE readEnd, std::string& sink)
     : pipe_(readEnd), sink_(sink), readDone_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), buffer_(kReadSize)
 {
-    open_ = readDone_.IsValid();
 }
 
 PipeCapture::~PipeCapture()
@@ -69,9 +89,14 @@ PipeCapture::~PipeCapture()
     Abandon();
 }
 
-void PipeCapture::Begin()
+bool PipeCapture::Begin()
 {
+    if (!readDone_.IsValid()) {
+        open_ = false;
+        return false;
+    }
     if (open_ && !inFlight_) Issue(kReadSize);
+    return true;
 }
 
 void PipeCapture::Collect()
@@ -125,7 +150,7 @@ bool PipeCapture::Finish(BOOL wait)
     DWORD got = 0;
     if (GetOverlappedResult(pipe_, &overlapped_, &got, wait)) {
         inFlight_ = false;
-        sink_.append(buffer_.data(), got);
+        AppendGrowingFourfold(sink_, buffer_.data(), got);
         return true;
     }
     DWORD error = GetLastError();

@@ -24,8 +24,10 @@ public:
     PipeCapture(const PipeCapture&) = delete;
     PipeCapture& operator=(const PipeCapture&) = delete;
 
-    // Puts the first read in flight.
-    void Begin();
+    // Puts the first read in flight; false when reading cannot be done at
+    // all (no event to wait on), so that nobody waits for a child that may
+    // be blocked on a full pipe.
+    bool Begin();
     // False once the pipe has no writer left, or reading has been given up.
     bool IsOpen() const { return open_; }
     // Signalled when the read in flight has finished.

@@ -1,5 +1,6 @@
 #include "ops/ProcessExecution.h"
 #include "ops/CapturePipe.h"
+#include <vector>
 
 namespace velmora {
 
@@ -24,26 +25,26 @@ DWORD Remaining(ULONGLONG start, DWORD timeLimit)
 // has ended, everything it wrote is in that read or queued in the pipe (its
 // writes were synchronous); that much is taken, and no more. Waiting for the
 // pipe to break instead would hang whenever a grandchild inherited the write
-// end and outlives the tool. The time limit bounds the whole wait, and giving
+// end and outlives the tool. The process comes first in the wait, and the
+// limit is checked on every turn, so output that never stops (from such a
+// grandchild, or before the limit) cannot keep the wait from ending. Giving
 // up only cancels our own read.
 DWORD WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit)
 {
     ULONGLONG start = GetTickCount64();
-    capture.Begin();
-    while (capture.IsOpen()) {
-        HANDLE signals[2] = {capture.ReadySignal(), process};
-        DWORD woke = WaitForMultipleObjects(2, signals, FALSE, Remaining(start, timeLimit));
+    if (!capture.Begin()) return WAIT_FAILED;
+    for (;;) {
+        DWORD left = Remaining(start, timeLimit);
+        HANDLE signals[2] = {process, capture.ReadySignal()};
+        DWORD woke = WaitForMultipleObjects(capture.IsOpen() ? 2 : 1, signals, FALSE, left);
         if (woke == WAIT_OBJECT_0) {
-            capture.Collect();
-        } else if (woke == WAIT_OBJECT_0 + 1) {
             capture.TakeRemainder();
             return WAIT_OBJECT_0;
-        } else {
-            return woke;
         }
+        if (woke != WAIT_OBJECT_0 + 1) return woke;
+        if (left == 0) return WAIT_TIMEOUT;
+        capture.Collect();
     }
-    // The child closed its output but has not ended yet.
-    return WaitForSingleObject(process, Remaining(start, timeLimit));
 }
 
 void Settle(HANDLE process, DWORD woke, ProcessResult& result)
@@ -67,6 +68,39 @@ void LeaveLastError(const ProcessResult& result)
     else if (result.ended)
         SetLastError(ERROR_SUCCESS);
 }
+
+// Handle inheritance alone would hand the child every inheritable handle of
+// this process; a child (or its children) holding one of them can keep
+// someone else's pipe from ever reporting its end. So the child inherits
+// the handles named here and nothing else.
+class InheritedHandles {
+public:
+    explicit InheritedHandles(std::vector<HANDLE> handles) : handles_(std::move(handles))
+    {
+        SIZE_T size = 0;
+        InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        storage_.resize(size);
+        if (!InitializeProcThreadAttributeList(List(), 1, 0, &size)) return;
+        initialized_ = true;
+        ready_ = UpdateProcThreadAttribute(List(), 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles_.data(),
+                                           handles_.size() * sizeof(HANDLE), nullptr, nullptr) != FALSE;
+    }
+    ~InheritedHandles()
+    {
+        if (initialized_) DeleteProcThreadAttributeList(List());
+    }
+    InheritedHandles(const InheritedHandles&) = delete;
+    InheritedHandles& operator=(const InheritedHandles&) = delete;
+
+    bool IsReady() const { return ready_; }
+    LPPROC_THREAD_ATTRIBUTE_LIST List() { return reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data()); }
+
+private:
+    std::vector<HANDLE> handles_;   // the list points into this
+    std::vector<char> storage_;
+    bool initialized_ = false;
+    bool ready_ = false;
+};
 
 UniqueHandle OpenInheritableNul()
 {
@@ -108,20 +142,27 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
         return child;
     }
 
+    InheritedHandles inherited({nul.Get(), writeEnd.Get()});
+    if (!inherited.IsReady()) {
+        child.startError = GetLastError();
+        return child;
+    }
+
     // Explicit standard handles: the child gets the pipe without this
     // process ever switching its own standard output around.
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = nul.Get();
-    startup.hStdOutput = writeEnd.Get();
-    startup.hStdError = writeEnd.Get();
+    STARTUPINFOEXA startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.StartupInfo.hStdInput = nul.Get();
+    startup.StartupInfo.hStdOutput = writeEnd.Get();
+    startup.StartupInfo.hStdError = writeEnd.Get();
+    startup.lpAttributeList = inherited.List();
 
     std::string commandLine = CapturedCommandLine(program, arguments);
-    DWORD flags = show == 0 ? CREATE_NO_WINDOW : 0;
+    DWORD flags = EXTENDED_STARTUPINFO_PRESENT | (show == 0 ? CREATE_NO_WINDOW : 0);
     PROCESS_INFORMATION created{};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr,
-                        FolderOrNull(folder), &startup, &created)) {
+                        FolderOrNull(folder), &startup.StartupInfo, &created)) {
         child.startError = GetLastError();
         return child;
     }

@@ -7,7 +7,8 @@
 
 namespace velmora {
 
-// What became of one run.
+// What became of one run. Started but neither ended nor timed out: the wait
+// itself failed, and the program may still be running.
 struct ProcessResult {
     bool started = false;    // the process was created
     bool ended = false;      // it ended within the time limit

@@ -1,5 +1,6 @@
 #include "ops/ProcessExecution.h"
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -38,6 +39,11 @@ struct LogRecord {
     std::string commandLine;
     std::string folder;
 };
+
+std::string ProbeTool()
+{
+    return BuildFolder() + "\\tests\\ops\\probe_tool.exe";
+}
 
 ULONGLONG Since(ULONGLONG start)
 {
@@ -247,28 +253,21 @@ TEST_F(ProcessExecution, MissingToolIsReportedWithItsErrorAndLeavesStandardHandl
     EXPECT_EQ(GetStdHandle(STD_ERROR_HANDLE), error);
 }
 
-TEST_F(ProcessExecution, CapturedTimeLimitRunsOutWithoutLeakingHandles)
+// A run that waited for the tool would take at least its 2500 ms sleep.
+TEST_F(ProcessExecution, CapturedTimeLimitRunsOut)
 {
-    // The left-behind runs use the built tool, so the folder can go while they sleep.
     Control({"out=early\\n", "sleep=2500", "out=late\\n"});
-    RunCaptured(builtTool_, "", "", 0, 100);
-    ASSERT_TRUE(WaitForLog());
-    const DWORD handlesBefore = HandleCount();
-    ASSERT_GT(handlesBefore, 0u);
-
-    ProcessResult last;
     ULONGLONG start = GetTickCount64();
-    for (int run = 0; run < 3; ++run) last = RunCaptured(builtTool_, "", "", 0, 600);
-    DWORD lastError = GetLastError();
-    ULONGLONG spent = Since(start);
 
-    EXPECT_TRUE(last.started);
-    EXPECT_TRUE(last.timedOut);
-    EXPECT_FALSE(last.ended);
+    ProcessResult result = RunCaptured(builtTool_, "", "", 0, 800);
+    DWORD lastError = GetLastError();
+
+    EXPECT_LT(Since(start), 2400u);
+    EXPECT_TRUE(result.started);
+    EXPECT_TRUE(result.timedOut);
+    EXPECT_FALSE(result.ended);
     EXPECT_EQ(lastError, static_cast<DWORD>(ERROR_TIMEOUT));
-    EXPECT_EQ(last.output, "early\n");
-    EXPECT_LT(spent, 2400u);
-    EXPECT_EQ(HandleCount(), handlesBefore);
+    EXPECT_EQ(result.output, "early\n");
 }
 
 TEST_F(ProcessExecution, ConsoleTimeLimitRunsOut)
@@ -278,22 +277,78 @@ TEST_F(ProcessExecution, ConsoleTimeLimitRunsOut)
 
     ProcessResult result = RunAndWait(builtTool_, "", "", 0, 300);
 
-    EXPECT_LT(Since(start), 2000u);
+    EXPECT_LT(Since(start), 2400u);
     EXPECT_TRUE(result.started);
     EXPECT_TRUE(result.timedOut);
     EXPECT_FALSE(result.ended);
     EXPECT_TRUE(WaitForLog());
 }
 
-TEST_F(ProcessExecution, GrandchildHoldingThePipeDoesNotHoldUpTheRun)
+// The tools left running by the time limits are the built ones, so the
+// temporary folder can go while they sleep.
+TEST_F(ProcessExecution, NoPathLeaksAHandle)
 {
-    const std::string tool = BuildFolder() + "\\tests\\ops\\lingering_parent.exe";
+    Control({"sleep=2500"});
+    const std::string missing = folder_ + "\\missing.exe";
+    auto runAllPaths = [&] {
+        RunCaptured(builtTool_, "", "", 0, 300);
+        RunAndWait(builtTool_, "", "", 0, 300);
+        RunCaptured(ProbeTool(), "linger sleep 3000", "", 0, INFINITE);
+        RunAndWait(ProbeTool(), "release 0", "", 0, INFINITE);
+        RunCaptured(missing, "", "", 0, INFINITE);
+        RunAndWait(missing, "", "", 0, INFINITE);
+    };
+    runAllPaths();
+    const DWORD handlesBefore = HandleCount();
+
+    runAllPaths();
+
+    EXPECT_GT(handlesBefore, 0u);
+    EXPECT_EQ(HandleCount(), handlesBefore);
+}
+
+TEST(ProcessChildren, GrandchildHoldingThePipeDoesNotHoldUpTheRun)
+{
+    ULONGLONG start = GetTickCount64();
+    ProcessResult silent = RunCaptured(ProbeTool(), "linger sleep 3000", "", 0, INFINITE);
+    ULONGLONG silentSpent = Since(start);
+    start = GetTickCount64();
+    ProcessResult talking = RunCaptured(ProbeTool(), "linger spew", "", 0, INFINITE);
+    ULONGLONG talkingSpent = Since(start);
+
+    EXPECT_LT(silentSpent, 2500u);
+    EXPECT_TRUE(silent.ended);
+    EXPECT_EQ(silent.exitCode, 0u);
+    EXPECT_EQ(silent.output, "parent\n");
+    EXPECT_LT(talkingSpent, 2500u);
+    EXPECT_TRUE(talking.ended);
+    EXPECT_EQ(talking.output.compare(0, 7, "parent\n"), 0);
+}
+
+TEST(ProcessChildren, OutputThatNeverStopsDoesNotOutlastTheTimeLimit)
+{
     ULONGLONG start = GetTickCount64();
 
-    ProcessResult result = RunCaptured(tool, "", "", 0, INFINITE);
+    ProcessResult result = RunCaptured(ProbeTool(), "spew", "", 0, 500);
 
     EXPECT_LT(Since(start), 2500u);
+    EXPECT_TRUE(result.timedOut);
+    EXPECT_FALSE(result.output.empty());
+}
+
+TEST(ProcessChildren, InheritOnlyThePipeAndNul)
+{
+    SECURITY_ATTRIBUTES inheritable{};
+    inheritable.nLength = sizeof inheritable;
+    inheritable.bInheritHandle = TRUE;
+    HANDLE semaphore = CreateSemaphoreA(&inheritable, 0, 1, nullptr);
+    char value[32];
+    std::snprintf(value, sizeof value, "%llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(semaphore)));
+
+    ProcessResult result = RunCaptured(ProbeTool(), std::string("release ") + value, "", 0, INFINITE);
+    DWORD signalled = WaitForSingleObject(semaphore, 0);
+    CloseHandle(semaphore);
+
     EXPECT_TRUE(result.ended);
-    EXPECT_EQ(result.exitCode, 0u);
-    EXPECT_EQ(result.output, "parent\n");
+    EXPECT_EQ(signalled, static_cast<DWORD>(WAIT_TIMEOUT));
 }

@@ -1,0 +1,140 @@
+// How fast RunCaptured takes in a tool's output, next to the plainest
+// possible reading of the same tool through an anonymous pipe, which keeps
+// nothing. The "fill" column is the least that keeping the output costs:
+// writing that many bytes into fresh memory, where every page faults once.
+// Usage: capture_bench [stand-in exe]  (default: ..\standin\pdftk.exe beside this program)
+#include "ops/ProcessExecution.h"
+#include "ops/UniqueHandle.h"
+#include <windows.h>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+using namespace velmora;
+
+namespace {
+
+const int kRounds = 5;
+
+std::string ExeFolder()
+{
+    char path[MAX_PATH * 4];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+double Seconds()
+{
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Gives the bytes read, or 0 when the tool could not be run.
+size_t ReadBare(const std::string& tool)
+{
+    SECURITY_ATTRIBUTES inheritable{};
+    inheritable.nLength = sizeof inheritable;
+    inheritable.bInheritHandle = TRUE;
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return 0;
+    UniqueHandle reading(readEnd), writing(writeEnd);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    std::string commandLine = "\"" + tool + "\" ";
+    PROCESS_INFORMATION created{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &created))
+        return 0;
+    UniqueHandle process(created.hProcess), thread(created.hThread);
+    writing.Reset();
+
+    static char buffer[1 << 16];
+    size_t total = 0;
+    DWORD got = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr)) total += got;
+    WaitForSingleObject(created.hProcess, INFINITE);
+    return total;
+}
+
+size_t ReadWithRunner(const std::string& tool)
+{
+    ProcessResult result = RunCaptured(tool, "", "", 0, INFINITE);
+    return result.ended ? result.output.size() : 0;
+}
+
+struct Timing {
+    double runner = 0;
+    double bare = 0;
+    double fill = 0;
+};
+
+double TimeFill(size_t bytes)
+{
+    double start = Seconds();
+    std::string kept;
+    kept.reserve(bytes);
+    kept.append(bytes, 'x');
+    return Seconds() - start;
+}
+
+double TimeOne(size_t (*read)(const std::string&), const std::string& tool, size_t expected)
+{
+    double start = Seconds();
+    size_t got = read(tool);
+    double spent = Seconds() - start;
+    if (got == expected) return spent;
+    std::printf("  wrong size: %zu bytes instead of %zu\n", got, expected);
+    return 0;
+}
+
+// Rounds alternate between the two, so that load from elsewhere on the
+// machine hits both alike; the best round of each counts.
+Timing BestOf(const std::string& tool, size_t expected)
+{
+    Timing best;
+    for (int round = 0; round < kRounds; ++round) {
+        double runner = TimeOne(ReadWithRunner, tool, expected);
+        double bare = TimeOne(ReadBare, tool, expected);
+        double fill = TimeFill(expected);
+        if (runner <= 0 || bare <= 0) return Timing{};
+        if (round == 0 || runner < best.runner) best.runner = runner;
+        if (round == 0 || bare < best.bare) best.bare = bare;
+        if (round == 0 || fill < best.fill) best.fill = fill;
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string tool = argc > 1 ? argv[1] : ExeFolder() + "..\\standin\\pdftk.exe";
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string control = std::string(temp) + "velmora-capture-bench.cfg";
+    std::string log = std::string(temp) + "velmora-capture-bench.log";
+    SetEnvironmentVariableA("STANDIN_CFG", control.c_str());
+
+    std::printf("capture_bench: best of %d runs, tool start included\n", kRounds);
+    std::printf("%6s %10s %9s %9s %12s %10s %7s %12s\n", "MB", "runner ms", "bare ms", "fill ms",
+                "runner MB/s", "bare MB/s", "ratio", "(bare+fill)");
+    for (size_t megabytes : {16, 64, 256}) {
+        size_t bytes = megabytes << 20;
+        std::ofstream(control, std::ios::binary) << "log=" << log << "\nbytes=" << bytes << "\n";
+        Timing best = BestOf(tool, bytes);
+        if (best.runner <= 0) return 1;
+        std::printf("%6zu %10.0f %9.0f %9.0f %12.1f %10.1f %7.2f %12.2f\n", megabytes, best.runner * 1000,
+                    best.bare * 1000, best.fill * 1000, megabytes / best.runner, megabytes / best.bare,
+                    best.bare / best.runner, (best.bare + best.fill) / best.runner);
+    }
+    DeleteFileA(control.c_str());
+    DeleteFileA(log.c_str());
+    return 0;
+}
