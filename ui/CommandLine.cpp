@@ -45,15 +45,19 @@ std::string ArgumentOf(const std::string& commandLine, int index)
     return argument;
 }
 
-std::string ModulePath()
+std::string UsableModulePath(const char* buffer, unsigned long length)
 {
-    char buffer[MAX_PATH + 1] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    // 260 characters or more do not fit where paths are used: a cut path
-    // would name some other file.
+    // 260 characters or more do not fit where paths are used, and a buffer
+    // of 261 bytes may hold a cut path that names some other file.
     if (length == 0 || length >= MAX_PATH)
         return std::string();
     return std::string(buffer, length);
+}
+
+std::string ModulePath()
+{
+    char buffer[MAX_PATH + 1] = "";
+    return UsableModulePath(buffer, GetModuleFileNameA(nullptr, buffer, sizeof buffer));
 }
 
 std::string GetArgument(int index)

@@ -18,5 +18,8 @@ std::string ArgumentOf(const std::string& commandLine, int index);
 // The program's full path from GetModuleFileNameA; empty when the path does
 // not fit (a cut path would name some other file).
 std::string ModulePath();
+// The path GetModuleFileNameA left in buffer with the length it returned:
+// empty for a failure and for 260 characters or more.
+std::string UsableModulePath(const char* buffer, unsigned long length);
 
 } // namespace velmora

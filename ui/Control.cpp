@@ -310,7 +310,12 @@ void Control::Destroy()
         ShowWindow(r_.window, SW_HIDE);
 
     RunOnDestroyEvent();
+    // Children's copies may keep the font record a little longer than the
+    // control; it must not report to it then.
+    if (r_.font)
+        r_.font->SetOnChange(nullptr, nullptr);
     ReleaseFreeList();   // children, font records, the application's objects
+    r_.font = nullptr;
     // A child that someone still holds survives its parent: cut it loose.
     for (Control* child : r_.children)
         Rec(child).parent = nullptr;

@@ -197,7 +197,9 @@ public:
     PaintContext* GetPaintContext();
 
     // ---- icons ----
-    Control* SetIcon(HICON icon);
+    // The control destroys an icon it was given unless shared is set; icons
+    // from LoadIcon are shared and must be passed with shared = true.
+    Control* SetIcon(HICON icon, bool shared = false);
     Control* SetIconFromResource(HINSTANCE instance, const char* name);
     HICON GetIcon() const { return r_.icon; }
 

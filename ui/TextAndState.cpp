@@ -236,14 +236,14 @@ Control* Control::SelectAllText()
     return this;
 }
 
-Control* Control::SetIcon(HICON icon)
+Control* Control::SetIcon(HICON icon, bool shared)
 {
     if (icon == r_.icon)
         return this;
     const HICON previous = r_.icon;
     const bool previousOwned = previous && previous != reinterpret_cast<HICON>(-1) && !r_.iconShared;
     r_.icon = icon;
-    r_.iconShared = false;
+    r_.iconShared = shared;
     if (HWND window = GetHandle())
         SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     // Only an icon of the control's own may be destroyed; shared resource
@@ -255,9 +255,7 @@ Control* Control::SetIcon(HICON icon)
 
 Control* Control::SetIconFromResource(HINSTANCE instance, const char* name)
 {
-    SetIcon(LoadIconA(instance, name));
-    r_.iconShared = true;
-    return this;
+    return SetIcon(LoadIconA(instance, name), true);
 }
 
 } // namespace velmora
