@@ -59,7 +59,7 @@ Control* CreateQueryButton(Control* form, const char* caption, intptr_t code, in
 // empty.
 void WaitForAnswer(Control* form)
 {
-    while (!AppTerminated && IsWindow(form->Window()) && form->GetModalResult() == 0) {
+    while (!AppTerminated && form->HasWindow() && form->GetModalResult() == 0) {
         if (!PumpOneMessage(form))
             MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
@@ -75,7 +75,7 @@ bool QueryText(const std::string& title, const std::string& prompt, std::string&
     form->GetHandle();
     form->GetFont()->SetFontField(FontHeightField, 8);
     const DialogUnits u = MeasureUnits(form);
-    form->SetIcon(LoadIconA(nullptr, IDI_ASTERISK));
+    form->SetIcon(LoadIconA(nullptr, IDI_ASTERISK), true);
     form->SetStyle(form->GetStyle() & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     form->SetClientWidth(MulDiv(180, u.x, 4));
 

@@ -186,7 +186,7 @@ TEST(SaveDialog, AsksBeforeOverwritingAndAddsTheExtensionOnce)
     EXPECT_EQ(TextOf(FileNameEdit(dialog)), "a");
 
     ChooseFile(dialog, "b.pdf");
-    AnswerMessageBox(WaitForMessageBox(host.Id(), title), IDYES);
+    EXPECT_EQ(AnswerOverwritePrompt(dialog, IDYES), box.text);
     auto result = host.Result();
     EXPECT_EQ(result["return"], "1");
     EXPECT_EQ(result["selection"], files.folder.File("b.pdf"));

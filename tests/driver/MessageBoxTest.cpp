@@ -14,6 +14,8 @@ TEST(MessageBoxes, ReadsTitleTextIconButtonsAndOwner)
     EXPECT_EQ(box.buttons, (std::vector<int>{IDYES, IDNO}));
     EXPECT_EQ(TextOf(box.owner), "Dialog host");
     EXPECT_EQ(FocusedControl(box.window), GetDlgItem(box.window, IDYES));
+    std::string tree = ControlTree(box.window);
+    EXPECT_NE(tree.find("(Button) \"&No\" id 0x7 at "), std::string::npos) << tree;
 
     AnswerMessageBox(box, IDNO);
     EXPECT_FALSE(IsWindowVisible(box.window));

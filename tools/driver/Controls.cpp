@@ -170,6 +170,20 @@ ControlInfo DescribeControl(HWND control)
     return info;
 }
 
+std::string ControlTree(HWND window)
+{
+    std::string tree = Describe(window) + " " + Quoted(TextOf(window)) + "\n";
+    for (const ControlInfo& control : ListControls(window)) {
+        char place[96];
+        std::snprintf(place, sizeof place, " id %s at %ld,%ld size %ldx%ld%s%s", Hex(control.id).c_str(),
+                      control.rect.left, control.rect.top, control.rect.right - control.rect.left,
+                      control.rect.bottom - control.rect.top, control.visible ? "" : " hidden",
+                      control.enabled ? "" : " disabled");
+        tree += "  " + Describe(control.window) + " " + Quoted(control.text) + place + "\n";
+    }
+    return tree;
+}
+
 HWND FindControl(HWND window, const ControlMatch& match)
 {
     std::vector<HWND> children;

@@ -62,6 +62,8 @@ void WaitUntilGone(HWND window, DWORD timeoutMs = DefaultWaitMs);
 // All descendants of a window, parents before their children.
 std::vector<ControlInfo> ListControls(HWND window);
 ControlInfo DescribeControl(HWND control);
+// The window and its controls, one line each, for a failure message.
+std::string ControlTree(HWND window);
 // The first matching descendant, or nullptr.
 HWND FindControl(HWND window, const ControlMatch& match);
 HWND WaitForControl(HWND window, const ControlMatch& match, DWORD timeoutMs = DefaultWaitMs);

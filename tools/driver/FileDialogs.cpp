@@ -1,5 +1,6 @@
 #include "tools/driver/FileDialogs.h"
 #include "tools/driver/Controls.h"
+#include "tools/driver/MessageBoxes.h"
 
 namespace velmora::driver {
 
@@ -95,6 +96,15 @@ void ChooseFiles(HWND dialog, const std::string& folder, const std::vector<std::
 void CancelFileDialog(HWND dialog)
 {
     ClickButton(dialog, IDCANCEL);
+}
+
+std::string AnswerOverwritePrompt(HWND dialog, int buttonId, DWORD timeoutMs)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+    MessageBoxInfo box = WaitForMessageBox(processId, TextOf(dialog), timeoutMs);
+    AnswerMessageBox(box, buttonId, timeoutMs);
+    return box.text;
 }
 
 } // namespace velmora::driver
