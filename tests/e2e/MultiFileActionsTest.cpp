@@ -2,7 +2,6 @@
 // dialog; the PDF file dialog they borrow is given back as it was.
 #include "tests/e2e/ActionSteps.h"
 #include <gtest/gtest.h>
-#include <commctrl.h>
 
 using namespace velmora::driver;
 using namespace velmora::e2e;
@@ -16,15 +15,6 @@ const char kMergeTargetTitle[] = "Save the target PDF file for merge";
 std::string InQuotes(const std::string& text)
 {
     return "\"" + text + "\"";
-}
-
-// Whether the dialog's file list lets the user select several files.
-bool AllowsSeveralFiles(HWND dialog)
-{
-    HWND list = FindControl(dialog, ControlMatch::Class("SysListView32"));
-    if (!list)
-        throw DriverError("the file dialog has no file list");
-    return (GetWindowLongPtrA(list, GWL_STYLE) & LVS_SINGLESEL) == 0;
 }
 
 std::string OkCaption(HWND dialog)
@@ -63,7 +53,7 @@ protected:
         Session().Click("Merge");
         HWND dialog = WaitForFileDialog(Id(), kPdfDialogTitle);
         EXPECT_EQ(OkCaption(dialog), "&Open");
-        EXPECT_TRUE(AllowsSeveralFiles(dialog));
+        EXPECT_TRUE(AllowsMultipleSelection(dialog));
         ChooseFiles(dialog, sources, names);
         WaitUntilGone(dialog);
     }
@@ -93,7 +83,7 @@ protected:
         Session().Click("Re-Compress a PDF only");
         HWND dialog = WaitForFileDialog(Id(), kPdfDialogTitle);
         EXPECT_EQ(OkCaption(dialog), "&Open");
-        EXPECT_FALSE(AllowsSeveralFiles(dialog));
+        EXPECT_FALSE(AllowsMultipleSelection(dialog));
         EXPECT_EQ(TextOf(FileNameEdit(dialog)), proposed);
         ChooseFile(dialog, JoinPath(sources, "missing.pdf"));
         MessageBoxInfo box = WaitForMessageBox(Id(), "");
