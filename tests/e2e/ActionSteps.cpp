@@ -1,5 +1,6 @@
 #include "tests/e2e/ActionSteps.h"
 #include <gtest/gtest.h>
+#include <map>
 
 namespace velmora::e2e {
 
@@ -25,12 +26,34 @@ Place PlaceOf(Field field)
     return {0, 0};
 }
 
+// Finding a control reads the text of every control of the window across
+// processes, which takes a while on a busy machine; the main window's
+// controls live as long as it does, so each is looked up once.
+template <typename Find>
+HWND Remembered(VelmoraSession& session, const std::string& key, Find find)
+{
+    static std::map<std::pair<HWND, std::string>, HWND> known;
+    HWND main = session.MainWindow();
+    HWND& control = known[{main, key}];
+    if (!control || !IsWindow(control) || GetAncestor(control, GA_ROOT) != main)
+        control = find();
+    return control;
+}
+
 } // namespace
 
 HWND FieldOf(VelmoraSession& session, Field field)
 {
     const Place place = PlaceOf(field);
-    return WaitForControlAt(session.MainWindow(), "obj_EDIT", place.x, place.y);
+    return Remembered(session, "edit " + std::to_string(static_cast<int>(field)),
+                      [&] { return WaitForControlAt(session.MainWindow(), "obj_EDIT", place.x, place.y); });
+}
+
+HWND ButtonOf(VelmoraSession& session, const std::string& caption)
+{
+    return Remembered(session, "button " + caption, [&] {
+        return WaitForControl(session.MainWindow(), ControlMatch::Text(caption).AndClass("obj_BUTTON"));
+    });
 }
 
 std::string TextOfField(VelmoraSession& session, Field field)
@@ -41,20 +64,19 @@ std::string TextOfField(VelmoraSession& session, Field field)
 void TypeIntoField(VelmoraSession& session, Field field, const std::string& text)
 {
     HWND edit = FieldOf(session, field);
-    FocusControl(edit);
-    WaitForFocus(edit);
-    PressKey(edit, VK_HOME);
-    PressKey(edit, VK_END, true);
-    if (text.empty())
-        PressKey(edit, VK_DELETE);
-    else
-        TypeText(edit, text);
-    WaitForText(edit, text);
+    ClearEdit(edit);
+    TypeIntoEdit(edit, text);
+}
+
+void Press(VelmoraSession& session, const std::string& caption)
+{
+    ClickButton(ButtonOf(session, caption));
 }
 
 HWND PdfFileButton(VelmoraSession& session)
 {
-    return WaitForControlAt(session.MainWindow(), "obj_BUTTON", 368, 24);
+    return Remembered(session, "pdf file button",
+                      [&] { return WaitForControlAt(session.MainWindow(), "obj_BUTTON", 368, 24); });
 }
 
 void PickPdf(VelmoraSession& session, const std::string& path)
@@ -110,7 +132,7 @@ void ExpectNothingRan(VelmoraSession& session, size_t runsBefore)
 
 void SetChecked(VelmoraSession& session, const std::string& caption, bool checked)
 {
-    HWND button = session.Control(caption);
+    HWND button = ButtonOf(session, caption);
     if (IsChecked(button) == checked)
         return;
     ClickButton(button);
@@ -128,13 +150,30 @@ void ClearPermissions(VelmoraSession& session)
 
 void ChooseRotation(VelmoraSession& session, int index)
 {
-    HWND combo = WaitForControl(session.MainWindow(), ControlMatch::Class("obj_COMBOBOX"));
-    FocusControl(combo);
-    WaitForFocus(combo);
-    PressKey(combo, VK_HOME);
-    for (int i = 0; i < index; ++i)
-        PressKey(combo, VK_DOWN);
-    WaitUntil([&] { return SelectedItem(combo) == index; }, "item " + std::to_string(index) + " of the rotation list");
+    HWND combo = Remembered(session, "rotation list",
+                            [&] { return WaitForControl(session.MainWindow(), ControlMatch::Class("obj_COMBOBOX")); });
+    // One key at a time, each checked: a key that went elsewhere while the
+    // focus moved is pressed again.
+    auto press = [&](WORD key, int wanted) {
+        for (int attempt = 1;; ++attempt) {
+            if (GetForegroundWindow() != session.MainWindow() || FocusedControl(combo) != combo) {
+                FocusControl(combo);
+                WaitForFocus(combo);
+            }
+            PressKey(combo, key);
+            try {
+                WaitUntil([&] { return SelectedItem(combo) == wanted; },
+                          "item " + std::to_string(wanted) + " of the rotation list", 3000);
+                return;
+            } catch (const DriverError&) {
+                if (attempt == 3)
+                    throw;
+            }
+        }
+    };
+    press(VK_HOME, 0);
+    for (int i = 1; i <= index; ++i)
+        press(VK_DOWN, i);
 }
 
 QueryView WaitForQuery(VelmoraSession& session, const std::string& title)
@@ -155,14 +194,6 @@ OutputView WaitForOutput(VelmoraSession& session)
     view.memo = WaitForControl(view.form, ControlMatch::Class("obj_EDIT"));
     view.ok = WaitForControl(view.form, ControlMatch::Text("OK").AndClass("obj_BUTTON"));
     return view;
-}
-
-std::string LoggedFolder(const std::string& folder)
-{
-    std::string path = folder;
-    while (path.size() > 3 && path.back() == '\\')
-        path.pop_back();
-    return path;
 }
 
 bool IsIdle(VelmoraSession& session)

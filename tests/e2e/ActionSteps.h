@@ -16,9 +16,14 @@ inline constexpr char kDescriptionTitle[] = "Description";
 enum class Field { PdfFile, Target, UserPassword, OwnerPassword, CatFrom, CatTo };
 HWND FieldOf(VelmoraSession& session, Field field);
 std::string TextOfField(VelmoraSession& session, Field field);
-// Clicks into the field, selects all its text and types text over it, with
-// real keys. An empty text clears the field.
+// Clicks into the field, clears it and types text, with real keys, each
+// checked on arrival.
 void TypeIntoField(VelmoraSession& session, Field field, const std::string& text);
+
+// A button (check box, radio button) of the main window by its caption.
+HWND ButtonOf(VelmoraSession& session, const std::string& caption);
+// Clicks the main window's button with this caption.
+void Press(VelmoraSession& session, const std::string& caption);
 
 // The "..." beside the PDF file field (the one beside Target looks the same).
 HWND PdfFileButton(VelmoraSession& session);
@@ -74,10 +79,6 @@ struct OutputView {
 };
 // Waits until the Output window is shown.
 OutputView WaitForOutput(VelmoraSession& session);
-
-// The folder path as the stand-in logs its current folder: no trailing
-// backslash.
-std::string LoggedFolder(const std::string& folder);
 
 // A suite whose tests share one running program, since each start costs
 // seconds. Each test gets the program idle, with only its main window

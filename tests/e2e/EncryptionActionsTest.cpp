@@ -45,7 +45,7 @@ protected:
     std::string RunWith(const char* button)
     {
         const size_t before = RunsSoFar();
-        Session().Click(button);
+        Press(Session(), button);
         StandinRun run = ExpectRun(Session(), before + 1);
         EXPECT_EQ(run.folder, Session().Documents().Path());
         Session().ExpectNotice(kSuccessNotice);
@@ -61,7 +61,7 @@ protected:
     void ExpectRefusal(const char* button, const std::string& text)
     {
         const size_t before = RunsSoFar();
-        Session().Click(button);
+        Press(Session(), button);
         MessageBoxInfo box = WaitForMessageBox(Session().ProcessId(), kDescriptionTitle);
         EXPECT_EQ(box.text, text);
         EXPECT_EQ(box.icon, MessageIcon::Error);
@@ -172,7 +172,7 @@ TEST(EncryptionWithoutPdf, BothAskForAPdfFileFirst)
     TypeIntoField(session, Field::OwnerPassword, "owner");
     for (const char* button : {kEncrypt, kDecrypt}) {
         SCOPED_TRACE(button);
-        session.Click(button);
+        Press(session, button);
         MessageBoxInfo box = WaitForMessageBox(session.ProcessId(), kDescriptionTitle);
         EXPECT_EQ(box.text, "Choose a pdf file first");
         EXPECT_EQ(box.icon, MessageIcon::Error);

@@ -39,7 +39,7 @@ protected:
     // Presses Join and picks folder in the folder browser.
     void StartJoin(const std::string& folder)
     {
-        Session().Click("Join");
+        Press(Session(), "Join");
         HWND browser = WaitForFolderBrowser(Id());
         EXPECT_EQ(FolderBrowserText(browser), kJoinFolderText);
         SelectFolder(browser, folder);
@@ -50,7 +50,7 @@ protected:
     // Presses Merge and picks names of the sources folder.
     void StartMerge(const std::vector<std::string>& names)
     {
-        Session().Click("Merge");
+        Press(Session(), "Merge");
         HWND dialog = WaitForFileDialog(Id(), kPdfDialogTitle);
         EXPECT_EQ(OkCaption(dialog), "&Open");
         EXPECT_TRUE(AllowsMultipleSelection(dialog));
@@ -80,7 +80,7 @@ protected:
     void ExpectThePdfDialogAsItWas(const std::string& proposed = "")
     {
         const size_t before = RunsSoFar();
-        Session().Click("Re-Compress a PDF only");
+        Press(Session(), "Re-Compress a PDF only");
         HWND dialog = WaitForFileDialog(Id(), kPdfDialogTitle);
         EXPECT_EQ(OkCaption(dialog), "&Open");
         EXPECT_FALSE(AllowsMultipleSelection(dialog));
@@ -142,7 +142,7 @@ TEST_F(MultiFileActions, JoinAsksBeforeReplacingAnExistingTarget)
 TEST_F(MultiFileActions, JoinCancelledRunsNothingAndGivesThePdfDialogBack)
 {
     const size_t before = RunsSoFar();
-    Session().Click("Join");
+    Press(Session(), "Join");
     HWND browser = WaitForFolderBrowser(Id());
     ClickButton(browser, IDCANCEL);
     WaitUntilGone(browser);
@@ -200,7 +200,7 @@ TEST_F(MultiFileActions, MergeAsksBeforeReplacingAnExistingTarget)
 TEST_F(MultiFileActions, MergeCancelledRunsNothingAndGivesThePdfDialogBack)
 {
     const size_t before = RunsSoFar();
-    Session().Click("Merge");
+    Press(Session(), "Merge");
     CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before);
     ExpectThePdfDialogAsItWas();

@@ -67,7 +67,7 @@ TEST(OutputWindow, ShowsOnlyTheTextOfItsOwnRunAndIsHiddenAfterOk)
     VelmoraSession& session = ready.session;
     HWND main = session.MainWindow();
 
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     OutputView output = WaitForOutput(session);
     EXPECT_EQ(TextOf(output.memo), first);
     EXPECT_EQ(GetWindow(output.form, GW_OWNER), main);
@@ -75,10 +75,8 @@ TEST(OutputWindow, ShowsOnlyTheTextOfItsOwnRunAndIsHiddenAfterOk)
     const RECT shownAt = WindowRect(output.form);
 
     // Whatever the user types into the box is gone by the next display.
-    FocusControl(output.memo);
-    TypeText(output.memo, "typed by the user");
-    WaitUntil([&] { return TextOf(output.memo).find("typed by the user") != std::string::npos; },
-              "the typed text in the Output window");
+    ClearEdit(output.memo);
+    TypeIntoEdit(output.memo, "typed by the user");
 
     ClickButton(output.ok);
     WaitUntilGone(output.form);
@@ -88,7 +86,7 @@ TEST(OutputWindow, ShowsOnlyTheTextOfItsOwnRunAndIsHiddenAfterOk)
 
     // Standard error goes into the same text, in the order written.
     session.SetTool({{"out", "second run\\r\\n"}, {"err", "Warning: on standard error\\r\\n"}, {"out", "end\\r\\n"}});
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     output = WaitForOutput(session);
     EXPECT_EQ(TextOf(output.memo), "second run\r\nWarning: on standard error\r\nend\r\n");
     EXPECT_TRUE(WindowRect(output.form) == shownAt) << "the Output window moved or changed its size";
@@ -103,7 +101,7 @@ TEST(OutputWindow, CloseBoxEndsTheDisplayLikeOk)
     ReadyToRun ready(Tool{{"out", "one\\r\\n"}});
     VelmoraSession& session = ready.session;
 
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     OutputView output = WaitForOutput(session);
     PressCloseBox(output.form);
     WaitUntilGone(output.form);
@@ -112,7 +110,7 @@ TEST(OutputWindow, CloseBoxEndsTheDisplayLikeOk)
     EXPECT_TRUE(IsWindowEnabled(session.MainWindow()));
 
     session.SetTool({{"out", "two\\r\\n"}});
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     OutputView again = WaitForOutput(session);
     EXPECT_EQ(again.form, output.form);
     EXPECT_EQ(TextOf(again.memo), "two\r\n");
@@ -126,7 +124,7 @@ TEST(OutputWindow, LongOutputIsShownWhole)
     // Far beyond the 30000 characters a user may type into an edit box.
     ReadyToRun ready(Tool{{"bytes", "200000"}});
     VelmoraSession& session = ready.session;
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     OutputView output = WaitForOutput(session);
     const std::string text = TextOf(output.memo);
     EXPECT_EQ(text.size(), 200000u);
@@ -140,7 +138,7 @@ TEST(ToolRunner, ToolThatPrintsNothingShowsOnlyTheNotice)
 {
     ReadyToRun ready;
     VelmoraSession& session = ready.session;
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     // The notice comes only after the Output window has been dismissed, so
     // a notice with no Output window before it means none was shown.
     session.ExpectNotice(kSuccessNotice);
@@ -155,7 +153,7 @@ TEST(ToolRunner, ToolThatFailsIsNotReportedAsSuccess)
     ReadyToRun ready(Tool{{"err", "Error: Unexpected Exception in open_reader()\\r\\n"}, {"exit", "3"}});
     VelmoraSession& session = ready.session;
 
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     OutputView output = WaitForOutput(session);
     EXPECT_EQ(TextOf(output.memo), "Error: Unexpected Exception in open_reader()\r\n");
     ClickButton(output.ok);
@@ -164,11 +162,11 @@ TEST(ToolRunner, ToolThatFailsIsNotReportedAsSuccess)
 
     // Silent failure: no Output window, still no success.
     session.SetTool({{"exit", "3"}});
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     session.ExpectNotice("pdftk reported an error (exit code 3)");
 
     session.SetTool({});
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     session.ExpectNotice(kSuccessNotice);
 }
 
@@ -180,7 +178,7 @@ TEST(ToolRunner, ToolDeletedAfterStartGetsTheSystemsText)
     const std::string kept = session.Documents().File("pdftk.exe.kept");
     ASSERT_TRUE(MoveFileA(tool.c_str(), kept.c_str()));
 
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     MessageBoxInfo notice = WaitForMessageBox(session.ProcessId(), kMainTitle);
     EXPECT_EQ(notice.text, SystemText(ERROR_FILE_NOT_FOUND));
     EXPECT_NE(notice.text, kSuccessNotice);
@@ -190,7 +188,7 @@ TEST(ToolRunner, ToolDeletedAfterStartGetsTheSystemsText)
 
     // Back in place, the tool runs again.
     ASSERT_TRUE(MoveFileA(kept.c_str(), tool.c_str()));
-    session.Click(kEncrypt);
+    Press(session, kEncrypt);
     session.ExpectNotice(kSuccessNotice);
     EXPECT_EQ(session.ToolRuns().size(), 1u);
 }

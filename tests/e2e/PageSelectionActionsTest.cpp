@@ -47,7 +47,7 @@ protected:
     StandinRun Cat()
     {
         const size_t before = RunsSoFar();
-        Session().Click("CAT");
+        Press(Session(), "CAT");
         AnswerPdfDialog(Session(), input);
         StandinRun run = ExpectRun(Session(), before + 1);
         Session().ExpectNotice(kSuccessNotice);
@@ -63,7 +63,7 @@ protected:
     // Presses Remove, picks the input and gives the query dialog.
     QueryView StartRemove()
     {
-        Session().Click("Remove");
+        Press(Session(), "Remove");
         AnswerPdfDialog(Session(), input);
         return WaitForQuery(Session(), kRemoveTitle);
     }
@@ -83,12 +83,12 @@ TEST_F(PageSelectionActions, CatWantsBothPageFieldsBeforeAnyDialog)
 {
     const size_t before = RunsSoFar();
     SetRange("1", "");
-    Session().Click("CAT");
+    Press(Session(), "CAT");
     Session().ExpectNotice(kCatRefusal);
     ExpectNothingRan(Session(), before);
 
     SetRange("", "5");
-    Session().Click("CAT");
+    Press(Session(), "CAT");
     Session().ExpectNotice(kCatRefusal);
     ExpectNothingRan(Session(), before);
 }
@@ -111,7 +111,7 @@ TEST_F(PageSelectionActions, CatCopiesTheRangeWithAllEvenOrOddPages)
     EXPECT_EQ(Cat().commandLine, CatRun("A1- 5"));
 
     const size_t before = RunsSoFar();
-    Session().Click("CAT");
+    Press(Session(), "CAT");
     CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before);
 }
@@ -134,8 +134,7 @@ TEST_F(PageSelectionActions, RemoveAsksWhichPagesToKeep)
     // Typing replaces the selected proposal; Enter is OK.
     query = StartRemove();
     WaitForFocus(query.edit);
-    TypeText(query.edit, "1-3 5-end");
-    WaitForText(query.edit, "1-3 5-end");
+    TypeIntoEdit(query.edit, "1-3 5-end");
     PressEnter(query.edit);
     run = ExpectRun(Session(), before + 2);
     EXPECT_EQ(run.commandLine, RemoveRun("1-3 5-end"));
@@ -146,7 +145,7 @@ TEST_F(PageSelectionActions, RemoveRunsNothingUnlessConfirmedWithPages)
 {
     const size_t before = RunsSoFar();
 
-    Session().Click("Remove");
+    Press(Session(), "Remove");
     CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before);
 
@@ -195,7 +194,7 @@ TEST(RemoveFromAFolderWithABlank, QuotesTheToolsPath)
     const std::string input = MakeDocument(session, "scan");
     PickPdf(session, input);
 
-    session.Click("Remove");
+    Press(session, "Remove");
     AnswerPdfDialog(session, input);
     QueryView query = WaitForQuery(session, kRemoveTitle);
     ClickButton(query.ok);

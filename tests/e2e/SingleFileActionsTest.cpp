@@ -33,7 +33,7 @@ protected:
     // answers the PDF file dialog with input.
     void RunOn(const std::string& button, const std::string& input, const char* notice = nullptr)
     {
-        Session().Click(button);
+        Press(Session(), button);
         if (notice)
             Session().ExpectNotice(notice);
         AnswerPdfDialog(Session(), input);
@@ -52,8 +52,7 @@ TEST(ChoosePdfFile, FillsThePdfFieldAndProposesTheTarget)
     // Typed with real keys and confirmed with Enter, as a person would.
     ClickButton(PdfFileButton(session));
     HWND dialog = WaitForFileDialog(session.ProcessId(), kPdfDialogTitle);
-    TypeText(FileNameEdit(dialog), report);
-    WaitForText(FileNameEdit(dialog), report);
+    TypeIntoEdit(FileNameEdit(dialog), report);
     PressEnter(dialog);
     WaitUntilGone(dialog);
     WaitForText(FieldOf(session, Field::PdfFile), report);
@@ -88,7 +87,7 @@ TEST_F(SingleFileActions, RepairShowsItsDescriptionThenWritesBesideTheInput)
     Session().ExpectNotice(kSuccessNotice);
 
     // The description has no Cancel; the dialog's Cancel abandons the repair.
-    Session().Click("Repair a PDF");
+    Press(Session(), "Repair a PDF");
     Session().ExpectNotice(kRepairNotice);
     CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before + 1);
@@ -101,7 +100,7 @@ TEST_F(SingleFileActions, BurstRunsInAFolderNamedAfterTheInput)
     const size_t before = RunsSoFar();
 
     // Cancelled: nothing made, nothing run.
-    Session().Click("Burst a PDF");
+    Press(Session(), "Burst a PDF");
     Session().ExpectNotice(kBurstNotice);
     CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before);
@@ -154,9 +153,9 @@ TEST_F(SingleFileActions, CompressAndUncompressWriteBareNamesIntoTheFieldsFolder
     EXPECT_EQ(run.folder, Docs());
     Session().ExpectNotice(kSuccessNotice);
 
-    Session().Click("Re-Compress a PDF only");
+    Press(Session(), "Re-Compress a PDF only");
     CancelPdfDialog(Session());
-    Session().Click("Uncompress a PDF only");
+    Press(Session(), "Uncompress a PDF only");
     CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before + 2);
 }
@@ -168,7 +167,7 @@ TEST_F(SingleFileActions, DumpWritesItsReportIntoAFolderNamedAfterTheInput)
     RemoveTree(reports);
     const size_t before = RunsSoFar();
 
-    Session().Click("Dump a PDF");
+    Press(Session(), "Dump a PDF");
     CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before);
     EXPECT_FALSE(FolderExists(reports));
@@ -201,7 +200,7 @@ TEST_F(SingleFileActions, RotateAllTurnsEveryPageAsChosen)
         Session().ExpectNotice(kSuccessNotice);
     }
 
-    Session().Click("Rotate all");
+    Press(Session(), "Rotate all");
     CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before + 6);
 }
@@ -255,14 +254,14 @@ TEST(SingleFileActionsWithEmptyField, RunInTheFolderTheDialogLeftCurrent)
         WaitUntilGone(dialog);
     };
 
-    session.Click("Re-Compress a PDF only");
+    Press(session, "Re-Compress a PDF only");
     browseAndPick();
     StandinRun run = ExpectRun(session, 1);
     EXPECT_EQ(run.commandLine, CapturedRun(session, InQuotes(input) + " output \"a_compress.pdf\" compress"));
     EXPECT_EQ(run.folder, docs);
     session.ExpectNotice(kSuccessNotice);
 
-    session.Click("Dump a PDF");
+    Press(session, "Dump a PDF");
     browseAndPick();
     run = ExpectRun(session, 2);
     EXPECT_EQ(run.folder, JoinPath(docs, "a"));
@@ -296,7 +295,7 @@ TEST(CommandLineFile, IsProposedInTheDialogOfEveryOperationOnOnePdf)
     size_t runs = 0;
     for (const Operation& operation : operations) {
         SCOPED_TRACE(operation.button);
-        session.Click(operation.button);
+        Press(session, operation.button);
         if (operation.notice)
             session.ExpectNotice(operation.notice);
         HWND dialog = WaitForFileDialog(session.ProcessId(), kPdfDialogTitle);
@@ -315,7 +314,7 @@ TEST(CommandLineFile, IsProposedInTheDialogOfEveryOperationOnOnePdf)
         // dialog proposes the command-line file again.
         if (runs == 3) {
             const std::string other = MakeDocument(session, "other.pdf");
-            session.Click(operation.button);
+            Press(session, operation.button);
             AnswerPdfDialog(session, other);
             run = ExpectRun(session, ++runs);
             EXPECT_NE(run.commandLine.find(other), std::string::npos) << run.commandLine;
