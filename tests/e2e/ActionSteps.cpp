@@ -156,10 +156,7 @@ void ChooseRotation(VelmoraSession& session, int index)
     // focus moved is pressed again.
     auto press = [&](WORD key, int wanted) {
         for (int attempt = 1;; ++attempt) {
-            if (GetForegroundWindow() != session.MainWindow() || FocusedControl(combo) != combo) {
-                FocusControl(combo);
-                WaitForFocus(combo);
-            }
+            ReadyForKeys(combo);
             PressKey(combo, key);
             try {
                 WaitUntil([&] { return SelectedItem(combo) == wanted; },

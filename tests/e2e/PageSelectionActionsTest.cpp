@@ -133,7 +133,7 @@ TEST_F(PageSelectionActions, RemoveAsksWhichPagesToKeep)
 
     // Typing replaces the selected proposal; Enter is OK.
     query = StartRemove();
-    WaitForFocus(query.edit);
+    ReadyForKeys(query.edit);
     TypeIntoEdit(query.edit, "1-3 5-end");
     PressEnter(query.edit);
     run = ExpectRun(Session(), before + 2);
@@ -155,7 +155,7 @@ TEST_F(PageSelectionActions, RemoveRunsNothingUnlessConfirmedWithPages)
     ExpectNothingRan(Session(), before);
 
     query = StartRemove();
-    WaitForFocus(query.edit);
+    ReadyForKeys(query.edit);
     PressEscape(query.edit);
     WaitUntilGone(query.form);
     ExpectNothingRan(Session(), before);
@@ -166,7 +166,7 @@ TEST_F(PageSelectionActions, RemoveRunsNothingUnlessConfirmedWithPages)
     ExpectNothingRan(Session(), before);
 
     query = StartRemove();
-    WaitForFocus(query.edit);
+    ReadyForKeys(query.edit);
     PressKey(query.edit, VK_DELETE);
     WaitForText(query.edit, "");
     ClickButton(query.ok);

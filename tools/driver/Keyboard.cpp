@@ -133,24 +133,30 @@ void TypeText(HWND window, const std::string& text)
 
 namespace {
 
-// The foreground window and the focus where a person's next key should go.
-void MakeReadyForKeys(HWND edit)
-{
-    if (GetForegroundWindow() != GetAncestor(edit, GA_ROOT) || FocusedControl(edit) != edit) {
-        FocusControl(edit);
-        WaitForFocus(edit);
-    }
-}
-
 constexpr DWORD KeyArrivalMs = 3000;
 constexpr int KeyAttempts = 3;
 
 } // namespace
 
+void ReadyForKeys(HWND control)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (GetForegroundWindow() == GetAncestor(control, GA_ROOT) && FocusedControl(control) == control)
+            return;
+        FocusControl(control);
+        try {
+            WaitForFocus(control, KeyArrivalMs);
+        } catch (const DriverError&) {
+            if (attempt == KeyAttempts)
+                throw;
+        }
+    }
+}
+
 void ClearEdit(HWND edit)
 {
     for (int attempt = 1;; ++attempt) {
-        MakeReadyForKeys(edit);
+        ReadyForKeys(edit);
         DWORD_PTR ignored = 0;
         SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 5000, &ignored);
         PressKey(edit, VK_DELETE);
@@ -171,7 +177,7 @@ void TypeIntoEdit(HWND edit, const std::string& text, const std::string& start)
         const std::string before = expected;
         expected += c;
         for (int attempt = 1;; ++attempt) {
-            MakeReadyForKeys(edit);
+            ReadyForKeys(edit);
             TypeText(edit, std::string(1, c));
             std::string shown;
             try {

@@ -36,6 +36,11 @@ void TypeText(HWND window, const std::string& text);
 // settles activation late) is pressed again; nothing is left in flight that
 // a later focus change could misdeliver.
 
+// Brings the control's window to the front and gives the control the focus;
+// returns when both hold. A window that has just been reactivated (a message
+// box closed over it) may still put its focus back where it was: then the
+// focus is given again.
+void ReadyForKeys(HWND control);
 // Focuses the edit box, selects all of its text and deletes it.
 void ClearEdit(HWND edit);
 // Types text into the focused edit box one key at a time, each key checked:
