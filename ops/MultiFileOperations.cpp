@@ -51,6 +51,11 @@ void MergeFiles(MainWindow* window, Control*)
     if (!chosen)
         return;
     const MergeInputs inputs = ParseMergeSelection(sources->fileName);
+    // The answer of a multiple selection (a folder and names joined by
+    // carriage returns) names no file: the next single-file dialog would
+    // propose it as one garbled name that cannot be opened. The dialog
+    // proposes the first chosen file instead, as after a single choice.
+    sources->fileName = inputs.files.empty() ? std::string() : inputs.files.front();
     if (inputs.files.empty())
         return;
     FileDialog* target = window->TargetFileDialog;

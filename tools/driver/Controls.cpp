@@ -247,6 +247,22 @@ void WaitForText(HWND window, const std::string& text, DWORD timeoutMs)
     }
 }
 
+HWND FindControlAt(HWND window, const std::string& className, int x, int y)
+{
+    for (const ControlInfo& control : ListControls(window))
+        if (control.className == className && control.rect.left == x && control.rect.top == y)
+            return control.window;
+    return nullptr;
+}
+
+HWND WaitForControlAt(HWND window, const std::string& className, int x, int y, DWORD timeoutMs)
+{
+    return WaitFor([&] { return FindControlAt(window, className, x, y); },
+                   "a control of class " + Quoted(className) + " at " + std::to_string(x) + ", " +
+                       std::to_string(y) + " in " + Describe(window),
+                   timeoutMs);
+}
+
 namespace {
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const char* what)
@@ -289,6 +305,22 @@ std::vector<std::string> ComboItems(HWND combo)
 int ComboSelection(HWND combo)
 {
     return static_cast<int>(Ask(combo, CB_GETCURSEL, 0, 0, "CB_GETCURSEL"));
+}
+
+std::pair<int, int> SelectedRange(HWND edit)
+{
+    // The pointer forms of EM_GETSEL would point into this process; the
+    // answer packs both positions when they fit in 16 bits.
+    const DWORD_PTR answer = static_cast<DWORD_PTR>(Ask(edit, EM_GETSEL, 0, 0, "EM_GETSEL"));
+    return {LOWORD(answer), HIWORD(answer)};
+}
+
+void WaitForMessageLoop(HWND window, DWORD timeoutMs)
+{
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, timeoutMs, &answer) && IsWindow(window))
+        throw DriverError("the thread of " + Describe(window) + " took no messages within " +
+                          std::to_string(timeoutMs) + " ms");
 }
 
 void ClickButton(HWND button)

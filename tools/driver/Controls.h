@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora::driver {
@@ -79,6 +80,20 @@ bool IsChecked(HWND button);
 // A combo box's items in order, and the index of the selected one (-1: none).
 std::vector<std::string> ComboItems(HWND combo);
 int ComboSelection(HWND combo);
+
+// The first descendant of window of this class whose top-left corner stands
+// at (x, y) in its parent's client area, or nullptr: for controls that have
+// no caption to find them by, such as edit boxes.
+HWND FindControlAt(HWND window, const std::string& className, int x, int y);
+HWND WaitForControlAt(HWND window, const std::string& className, int x, int y, DWORD timeoutMs = DefaultWaitMs);
+
+// State of standard controls, read across processes.
+std::pair<int, int> SelectedRange(HWND edit); // EM_GETSEL: first, one past the last
+
+// Returns once the thread that owns window takes its messages again: a sent
+// WM_NULL has come back. A thread busy in a handler (waiting for a child
+// process, say) answers only when the handler returns or pumps messages.
+void WaitForMessageLoop(HWND window, DWORD timeoutMs = DefaultWaitMs);
 
 // Presses a button the way a click does, without waiting for what the click
 // starts (a modal dialog would block the test): throws when it is disabled.

@@ -1,5 +1,6 @@
 #include "tools/driver/FileDialogs.h"
 #include "tools/driver/Controls.h"
+#include <commctrl.h>
 #include "tools/driver/MessageBoxes.h"
 
 namespace velmora::driver {
@@ -96,6 +97,14 @@ void ChooseFiles(HWND dialog, const std::string& folder, const std::vector<std::
 void CancelFileDialog(HWND dialog)
 {
     ClickButton(dialog, IDCANCEL);
+}
+
+bool AllowsMultipleSelection(HWND dialog)
+{
+    HWND list = FindControl(dialog, ControlMatch::Class("SysListView32"));
+    if (!list)
+        throw DriverError("the file dialog has no file list (SysListView32)");
+    return (GetWindowLongPtrA(list, GWL_STYLE) & LVS_SINGLESEL) == 0;
 }
 
 std::string AnswerOverwritePrompt(HWND dialog, int buttonId, DWORD timeoutMs)

@@ -29,6 +29,9 @@ void ChooseFiles(HWND dialog, const std::string& folder, const std::vector<std::
 // "\"a.pdf\" \"b.pdf\"": several names as a person types them.
 std::string QuotedNames(const std::vector<std::string>& names);
 void CancelFileDialog(HWND dialog);
+// Whether the dialog lets the user select several files (its file list
+// lacks LVS_SINGLESEL).
+bool AllowsMultipleSelection(HWND dialog);
 // Answers the question a save dialog asks before it replaces a file (a box
 // titled like the dialog) with IDYES or IDNO; gives the question's text.
 std::string AnswerOverwritePrompt(HWND dialog, int buttonId, DWORD timeoutMs = DefaultWaitMs);

@@ -139,4 +139,65 @@ void TypeText(HWND window, const std::string& text)
         Send(inputs);
 }
 
+namespace {
+
+constexpr DWORD KeyArrivalMs = 3000;
+constexpr int KeyAttempts = 3;
+
+} // namespace
+
+void ReadyForKeys(HWND control)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (GetForegroundWindow() == GetAncestor(control, GA_ROOT) && FocusedControl(control) == control)
+            return;
+        FocusControl(control);
+        try {
+            WaitForFocus(control, KeyArrivalMs);
+        } catch (const DriverError&) {
+            if (attempt == KeyAttempts)
+                throw;
+        }
+    }
+}
+
+void ClearEdit(HWND edit)
+{
+    for (int attempt = 1;; ++attempt) {
+        ReadyForKeys(edit);
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 5000, &ignored);
+        PressKey(edit, VK_DELETE);
+        try {
+            WaitForText(edit, "", KeyArrivalMs);
+            return;
+        } catch (const DriverError&) {
+            if (attempt == KeyAttempts)
+                throw;
+        }
+    }
+}
+
+void TypeIntoEdit(HWND edit, const std::string& text, const std::string& start)
+{
+    std::string expected = start;
+    for (char c : text) {
+        const std::string before = expected;
+        expected += c;
+        for (int attempt = 1;; ++attempt) {
+            ReadyForKeys(edit);
+            TypeText(edit, std::string(1, c));
+            std::string shown;
+            try {
+                WaitUntil([&] { return (shown = TextOf(edit)) == expected; }, "", KeyArrivalMs);
+                break;
+            } catch (const DriverError&) {
+            }
+            if (shown != before || attempt == KeyAttempts)
+                throw DriverError("typing " + Quoted(text) + " into " + ClassOf(edit) + ": expected " +
+                                  Quoted(expected) + ", it shows " + Quoted(shown));
+        }
+    }
+}
+
 } // namespace velmora::driver

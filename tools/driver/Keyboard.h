@@ -34,4 +34,22 @@ void PressEscape(HWND window);
 // Brings window to the front and types the ANSI text, one key per character.
 void TypeText(HWND window, const std::string& text);
 
+// These wait for their keys to arrive. A key that the system delivers to
+// another window because the foreground or the focus moved on the way (Wine
+// settles activation late) is pressed again; nothing is left in flight that
+// a later focus change could misdeliver.
+
+// Brings the control's window to the front and gives the control the focus;
+// returns when both hold. A window that has just been reactivated (a message
+// box closed over it) may still put its focus back where it was: then the
+// focus is given again.
+void ReadyForKeys(HWND control);
+// Focuses the edit box, selects all of its text and deletes it.
+void ClearEdit(HWND edit);
+// Types text into the focused edit box one key at a time, each key checked:
+// the box's text becomes start followed by what has been typed so far
+// (start: the text that stays before the caret, "" when all of it was
+// selected).
+void TypeIntoEdit(HWND edit, const std::string& text, const std::string& start = "");
+
 } // namespace velmora::driver

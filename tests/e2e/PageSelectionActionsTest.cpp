@@ -1,0 +1,207 @@
+// CAT and Remove: a page range from the main window's fields, or a page
+// selection asked for in the "Remove page" query, copied into a new file
+// beside the input.
+#include "tests/e2e/ActionSteps.h"
+#include <gtest/gtest.h>
+
+using namespace velmora::driver;
+using namespace velmora::e2e;
+
+namespace {
+
+const char kCatRefusal[] = "CAT FROM: and CAT TO: must be insert";
+const char kRemoveTitle[] = "Remove page";
+
+std::string InQuotes(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+// The command line of a run without capture: the tool's full path, quoted
+// only when it holds a blank, then the arguments; no " verbose".
+std::string ConsoleRun(const VelmoraSession& session, const std::string& arguments)
+{
+    std::string tool = session.Folder().File("pdftk.exe");
+    if (tool.find(' ') != std::string::npos)
+        tool = InQuotes(tool);
+    return tool + " " + arguments;
+}
+
+class PageSelectionActions : public SharedSessionTest {
+protected:
+    void SetUp() override
+    {
+        SharedSessionTest::SetUp();
+        input = MakeDocument(Session(), "a.pdf");
+        PickPdf(Session(), input);
+    }
+
+    void SetRange(const std::string& from, const std::string& to, const char* pages = "all")
+    {
+        TypeIntoField(Session(), Field::CatFrom, from);
+        TypeIntoField(Session(), Field::CatTo, to);
+        SetChecked(Session(), pages);
+    }
+
+    // Presses CAT, picks the input and gives the stand-in's run.
+    StandinRun Cat()
+    {
+        const size_t before = RunsSoFar();
+        Press(Session(), "CAT");
+        AnswerPdfDialog(Session(), input);
+        StandinRun run = ExpectRun(Session(), before + 1);
+        Session().ExpectNotice(kSuccessNotice);
+        return run;
+    }
+
+    std::string CatRun(const std::string& range)
+    {
+        return CapturedRun(Session(), InQuotes("A=" + input) + " cat " + range + " output " +
+                                          InQuotes(Session().Documents().File("a_cat.pdf")));
+    }
+
+    // Presses Remove, picks the input and gives the query dialog.
+    QueryView StartRemove()
+    {
+        Press(Session(), "Remove");
+        AnswerPdfDialog(Session(), input);
+        return WaitForQuery(Session(), kRemoveTitle);
+    }
+
+    std::string RemoveRun(const std::string& ranges)
+    {
+        return ConsoleRun(Session(), InQuotes("A=" + input) + " cat " + ranges + " output " +
+                                         InQuotes(Session().Documents().File("a_remove.pdf")));
+    }
+
+    std::string input;
+};
+
+} // namespace
+
+TEST_F(PageSelectionActions, CatWantsBothPageFieldsBeforeAnyDialog)
+{
+    const size_t before = RunsSoFar();
+    SetRange("1", "");
+    Press(Session(), "CAT");
+    Session().ExpectNotice(kCatRefusal);
+    ExpectNothingRan(Session(), before);
+
+    SetRange("", "5");
+    Press(Session(), "CAT");
+    Session().ExpectNotice(kCatRefusal);
+    ExpectNothingRan(Session(), before);
+}
+
+TEST_F(PageSelectionActions, CatCopiesTheRangeWithAllEvenOrOddPages)
+{
+    SetRange("3", "end", "all");
+    StandinRun run = Cat();
+    EXPECT_EQ(run.commandLine, CatRun("A3-end"));
+    EXPECT_EQ(run.folder, Session().Documents().Path());
+
+    SetRange("1", "5", "even");
+    EXPECT_EQ(Cat().commandLine, CatRun("A1-5even"));
+
+    SetRange("3", "end", "odd");
+    EXPECT_EQ(Cat().commandLine, CatRun("A3-endodd"));
+
+    // Texts go in as typed: a leading blank splits the range in two words.
+    SetRange("1", " 5", "all");
+    EXPECT_EQ(Cat().commandLine, CatRun("A1- 5"));
+
+    const size_t before = RunsSoFar();
+    Press(Session(), "CAT");
+    CancelPdfDialog(Session());
+    ExpectNothingRan(Session(), before);
+}
+
+TEST_F(PageSelectionActions, RemoveAsksWhichPagesToKeep)
+{
+    const size_t before = RunsSoFar();
+    QueryView query = StartRemove();
+    EXPECT_EQ(TextOf(query.prompt), "Remove page: Sample remove Page 13");
+    EXPECT_EQ(TextOf(query.edit), "A1-12 A14-end");
+    EXPECT_EQ(SelectedRange(query.edit), std::make_pair(0, 13)) << "the proposal is not selected";
+    ClickButton(query.ok);
+    WaitUntilGone(query.form);
+
+    StandinRun run = ExpectRun(Session(), before + 1);
+    EXPECT_EQ(run.commandLine, RemoveRun("A1-12 A14-end"));
+    EXPECT_EQ(run.folder, Session().Documents().Path());
+    Session().ExpectNotice(kSuccessNotice);
+
+    // Typing replaces the selected proposal; Enter is OK.
+    query = StartRemove();
+    ReadyForKeys(query.edit);
+    TypeIntoEdit(query.edit, "1-3 5-end");
+    PressEnter(query.edit);
+    run = ExpectRun(Session(), before + 2);
+    EXPECT_EQ(run.commandLine, RemoveRun("1-3 5-end"));
+    Session().ExpectNotice(kSuccessNotice);
+}
+
+TEST_F(PageSelectionActions, RemoveRunsNothingUnlessConfirmedWithPages)
+{
+    const size_t before = RunsSoFar();
+
+    Press(Session(), "Remove");
+    CancelPdfDialog(Session());
+    ExpectNothingRan(Session(), before);
+
+    QueryView query = StartRemove();
+    ClickButton(query.cancel);
+    WaitUntilGone(query.form);
+    ExpectNothingRan(Session(), before);
+
+    query = StartRemove();
+    ReadyForKeys(query.edit);
+    PressEscape(query.edit);
+    WaitUntilGone(query.form);
+    ExpectNothingRan(Session(), before);
+
+    query = StartRemove();
+    PressCloseBox(query.form);
+    WaitUntilGone(query.form);
+    ExpectNothingRan(Session(), before);
+
+    query = StartRemove();
+    ReadyForKeys(query.edit);
+    PressKey(query.edit, VK_DELETE);
+    WaitForText(query.edit, "");
+    ClickButton(query.ok);
+    WaitUntilGone(query.form);
+    ExpectNothingRan(Session(), before);
+}
+
+TEST_F(PageSelectionActions, RemoveTellsTheOutcomeOfItsRun)
+{
+    const size_t before = RunsSoFar();
+    Session().SetTool({{"err", "Error: Range start page number exceeds size of PDF\\r\\n"}, {"exit", "3"}});
+    QueryView query = StartRemove();
+    ClickButton(query.ok);
+    ExpectRun(Session(), before + 1);
+    Session().ExpectNotice("pdftk reported an error (exit code 3)");
+    ExpectNothingRan(Session(), before + 1);
+}
+
+// The tool's path holds a blank here, so it is quoted on the command line.
+TEST(RemoveFromAFolderWithABlank, QuotesTheToolsPath)
+{
+    SessionOptions options;
+    options.folderName = FolderName::WithBlank;
+    VelmoraSession session(options);
+    const std::string input = MakeDocument(session, "scan");
+    PickPdf(session, input);
+
+    Press(session, "Remove");
+    AnswerPdfDialog(session, input);
+    QueryView query = WaitForQuery(session, kRemoveTitle);
+    ClickButton(query.ok);
+    StandinRun run = ExpectRun(session, 1);
+    EXPECT_EQ(run.commandLine, InQuotes(session.Folder().File("pdftk.exe")) + " " + InQuotes("A=" + input) +
+                                   " cat A1-12 A14-end output " +
+                                   InQuotes(session.Documents().File("scan_remove.pdf")));
+    EXPECT_EQ(run.folder, session.Documents().Path());
+    session.ExpectNotice(kSuccessNotice);
+}
