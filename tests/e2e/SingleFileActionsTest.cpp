@@ -278,7 +278,7 @@ TEST(CommandLineFile, IsProposedInTheDialogOfEveryOperationOnOnePdf)
     const std::string named = elsewhere.File("from the command line.pdf");
     WriteFileBytes(named, "%PDF-1.4\n");
     SessionOptions options;
-    options.arguments = QuoteArgument(named);
+    options.arguments = velmora::QuoteArgument(named);
     VelmoraSession session(options);
     EXPECT_EQ(TextOfField(session, Field::PdfFile), named);
     TypeIntoField(session, Field::CatTo, "end");
