@@ -8,6 +8,18 @@ namespace velmora::faults {
 
 namespace {
 
+// The program's texts are in the ANSI code page; the report is UTF-8.
+std::string Utf8(const std::string& ansi)
+{
+    if (ansi.empty()) return ansi;
+    std::wstring wide(MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), static_cast<int>(wide.size()));
+    std::string utf8(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
+    return utf8;
+}
+
 // A table cell: one line, no column breaks.
 std::string Cell(const std::string& text)
 {
@@ -20,7 +32,7 @@ std::string Cell(const std::string& text)
         else if (c == '\t') cell += ' ';
         else cell += c;
     }
-    return cell;
+    return Utf8(cell);
 }
 
 std::string RowFileName(const std::string& name)
