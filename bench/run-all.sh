@@ -12,4 +12,8 @@ for exe in "$build"/bench/*.exe; do
   echo "== $(basename "$exe")"
   "$WINE" "$exe" </dev/null || { echo "$(basename "$exe") failed"; status=1; }
 done
+echo "== size"
+bench_dir=$(dirname "${BASH_SOURCE[0]}")
+ship=${VELMORA_SHIP_EXE:-$bench_dir/../build/i686/app/velmora.exe}
+"$bench_dir/size.sh" "$ship" || status=1
 exit $status

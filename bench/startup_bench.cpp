@@ -1,0 +1,193 @@
+// Start-up time of velmora.exe (with the stand-in pdftk.exe beside it) from
+// process creation to the first paint of its main window, next to a minimal
+// Win32 program measured the same way, alternating, several rounds each.
+//
+// Measured from outside: the process's visible top-level window is looked
+// for and a screen pixel inside its client area is read, again and again.
+// Once the window has settled, its colour there is known; the first paint is
+// the first moment at which the window was visible and showed that colour.
+#include <windows.h>
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kRounds = 7;
+const char kMainTitle[] = "Velmora version 0.49 by Orvandel Freeware ";
+const DWORD kSettleMs = 600;
+const DWORD kGiveUpMs = 30000;
+
+std::string ExeFolder()
+{
+    char path[MAX_PATH * 4];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+double Milliseconds()
+{
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Search {
+    DWORD processId;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (owner == search->processId && IsWindowVisible(window) && std::string(title) == search->title) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND VisibleWindow(DWORD processId, const char* title)
+{
+    Search search{processId, title, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct Sample {
+    double at;
+    bool visible;
+    COLORREF colour;
+};
+
+// A point of the client area that no control of either window covers.
+COLORREF ProbeColour(HWND window, HDC screen)
+{
+    POINT probe = {4, 4};
+    ClientToScreen(window, &probe);
+    return GetPixel(screen, probe.x, probe.y);
+}
+
+// Milliseconds from creating the process to its window's first paint, or a
+// negative value when it never showed.
+double MeasureOnce(const std::string& program, const std::string& folder, const char* title)
+{
+    std::string commandLine = "\"" + program + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    HDC screen = GetDC(nullptr);
+    const double start = Milliseconds();
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &info)) {
+        ReleaseDC(nullptr, screen);
+        std::printf("cannot start %s (error %lu)\n", program.c_str(), GetLastError());
+        return -1;
+    }
+    CloseHandle(info.hThread);
+
+    std::vector<Sample> samples;
+    HWND window = nullptr;
+    double shownAt = 0;
+    for (;;) {
+        const double now = Milliseconds();
+        if (now - start > kGiveUpMs) break;
+        if (!window) window = VisibleWindow(info.dwProcessId, title);
+        if (window && shownAt == 0) shownAt = now;
+        const bool visible = window && IsWindowVisible(window);
+        samples.push_back({now, visible, visible ? ProbeColour(window, screen) : CLR_INVALID});
+        if (shownAt != 0 && now - shownAt > kSettleMs) break;
+    }
+
+    double painted = -1;
+    if (window) {
+        const COLORREF settled = ProbeColour(window, screen);
+        for (const Sample& sample : samples)
+            if (sample.visible && sample.colour == settled) {
+                painted = sample.at - start;
+                break;
+            }
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hProcess);
+    ReleaseDC(nullptr, screen);
+    return painted;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? -1 : values[values.size() / 2];
+}
+
+// velmora.exe wants its tool beside it: both go into a folder of their own.
+std::string PrepareVelmora(const std::string& build)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + "velmora-startup-bench-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string program = folder + "\\velmora.exe";
+    if (!CopyFileA((build + "app\\velmora.exe").c_str(), program.c_str(), FALSE) ||
+        !CopyFileA((build + "standin\\pdftk.exe").c_str(), (folder + "\\pdftk.exe").c_str(), FALSE))
+        return std::string();
+    return program;
+}
+
+void Remove(const std::string& program)
+{
+    const std::string folder = program.substr(0, program.find_last_of('\\'));
+    DeleteFileA(program.c_str());
+    DeleteFileA((folder + "\\pdftk.exe").c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+} // namespace
+
+int main()
+{
+    const std::string bench = ExeFolder();
+    const std::string build = bench + "..\\";
+    const std::string minimal = bench + "programs\\minimal_window.exe";
+    const std::string velmora = PrepareVelmora(build);
+    if (velmora.empty()) {
+        std::printf("cannot copy velmora.exe and the stand-in\n");
+        return 1;
+    }
+    const std::string velmoraFolder = velmora.substr(0, velmora.find_last_of('\\'));
+
+    // One unmeasured start of each: the first start of any program under Wine
+    // pays for loading the system's libraries from disk.
+    MeasureOnce(minimal, bench, "Minimal window");
+    MeasureOnce(velmora, velmoraFolder, kMainTitle);
+
+    std::vector<double> minimalTimes, velmoraTimes;
+    for (int round = 0; round < kRounds; ++round) {
+        minimalTimes.push_back(MeasureOnce(minimal, bench, "Minimal window"));
+        velmoraTimes.push_back(MeasureOnce(velmora, velmoraFolder, kMainTitle));
+    }
+    Remove(velmora);
+
+    std::printf("start-up to first paint, %d rounds each, alternating (ms)\n", kRounds);
+    std::printf("%-16s", "minimal window");
+    for (double t : minimalTimes) std::printf(" %7.1f", t);
+    std::printf("   median %7.1f\n", Median(minimalTimes));
+    std::printf("%-16s", "velmora.exe");
+    for (double t : velmoraTimes) std::printf(" %7.1f", t);
+    std::printf("   median %7.1f\n", Median(velmoraTimes));
+    const double ratio = Median(velmoraTimes) / Median(minimalTimes);
+    std::printf("ratio velmora / minimal: %.2f (target <= 1.30): %s\n", ratio, ratio <= 1.3 ? "met" : "NOT met");
+    const bool failed = std::any_of(minimalTimes.begin(), minimalTimes.end(), [](double t) { return t < 0; }) ||
+                        std::any_of(velmoraTimes.begin(), velmoraTimes.end(), [](double t) { return t < 0; });
+    return failed ? 1 : 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Each fault case leaves one row for docs/reliability.md: what was tried, what
+// the user saw, and whether the program held. Rows go to one file per case in
+// the build tree (reliability-rows/), so a rerun replaces them; the report
+// step of the test run gathers them, sorted by name.
+#include <string>
+
+namespace velmora::faults {
+
+class FaultRecord {
+public:
+    // name orders the table ("tool crashes"); done says what the test did.
+    FaultRecord(std::string name, std::string done);
+    // Writes the row; the verdict is the test's: a failed check or an
+    // exception on the way out makes it "FAILED".
+    ~FaultRecord();
+    FaultRecord(const FaultRecord&) = delete;
+    FaultRecord& operator=(const FaultRecord&) = delete;
+
+    // One thing the user saw, in order ("notice: Successful executed").
+    void Saw(const std::string& what);
+
+private:
+    std::string name_;
+    std::string done_;
+    std::string seen_;
+};
+
+} // namespace velmora::faults
