@@ -35,7 +35,7 @@ e2e::SessionOptions WithDocument(const std::string& document, FolderName folder)
 {
     e2e::SessionOptions options;
     options.folderName = folder;
-    options.arguments = QuoteArgument(document);
+    options.arguments = velmora::QuoteArgument(document);
     return options;
 }
 

@@ -16,8 +16,8 @@ const DWORD kToolLimitMs = 120000;
 
 velmora::ProcessResult DumpData(const std::string& tool, const std::string& pdf, const std::string& password = "")
 {
-    std::string arguments = QuoteArgument(pdf);
-    if (!password.empty()) arguments += " input_pw " + QuoteArgument(password);
+    std::string arguments = velmora::QuoteArgument(pdf);
+    if (!password.empty()) arguments += " input_pw " + velmora::QuoteArgument(password);
     arguments += " dump_data";
     return velmora::RunCaptured(tool, arguments, "", 0, kToolLimitMs);
 }
