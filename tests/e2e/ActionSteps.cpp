@@ -8,24 +8,6 @@ using namespace driver;
 
 namespace {
 
-struct Place {
-    int x;
-    int y;
-};
-
-Place PlaceOf(Field field)
-{
-    switch (field) {
-    case Field::PdfFile: return {60, 21};
-    case Field::Target: return {62, 53};
-    case Field::UserPassword: return {400, 96};
-    case Field::OwnerPassword: return {402, 140};
-    case Field::CatFrom: return {58, 368};
-    case Field::CatTo: return {160, 368};
-    }
-    return {0, 0};
-}
-
 // Finding a control reads the text of every control of the window across
 // processes, which takes a while on a busy machine; the main window's
 // controls live as long as it does, so each is looked up once.
@@ -44,7 +26,7 @@ HWND Remembered(VelmoraSession& session, const std::string& key, Find find)
 
 HWND FieldOf(VelmoraSession& session, Field field)
 {
-    const Place place = PlaceOf(field);
+    const POINT place = testsupport::FieldPlace(field);
     return Remembered(session, "edit " + std::to_string(static_cast<int>(field)),
                       [&] { return WaitForControlAt(session.MainWindow(), "obj_EDIT", place.x, place.y); });
 }

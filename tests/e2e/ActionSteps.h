@@ -1,6 +1,7 @@
 #pragma once
 // Steps of the action tests: the main window's fields, the PDF file dialog,
 // the Output window, and what the stand-in pdftk.exe was asked to do.
+#include "tests/support/MainWindowFields.h"
 #include "tests/e2e/VelmoraSession.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -13,7 +14,7 @@ inline constexpr char kSuccessNotice[] = "Successful executed";
 inline constexpr char kDescriptionTitle[] = "Description";
 
 // The main window's edit boxes, which have no caption to find them by.
-enum class Field { PdfFile, Target, UserPassword, OwnerPassword, CatFrom, CatTo };
+using testsupport::Field;
 HWND FieldOf(VelmoraSession& session, Field field);
 std::string TextOfField(VelmoraSession& session, Field field);
 // Clicks into the field, clears it and types text, with real keys, each

@@ -9,32 +9,6 @@ namespace {
 // pdftk runs in Java: a first start on a busy machine takes seconds.
 constexpr DWORD ToolRunWaitMs = 60000;
 
-struct Place {
-    int x;
-    int y;
-};
-
-Place PlaceOf(Field field)
-{
-    switch (field) {
-    case Field::PdfFile: return {60, 21};
-    case Field::Target: return {62, 53};
-    case Field::UserPassword: return {400, 96};
-    case Field::OwnerPassword: return {402, 140};
-    case Field::CatFrom: return {58, 368};
-    case Field::CatTo: return {160, 368};
-    }
-    return {0, 0};
-}
-
-HWND ControlAt(HWND window, const std::string& className, int x, int y)
-{
-    for (const ControlInfo& control : ListControls(window))
-        if (control.className == className && control.rect.left == x && control.rect.top == y)
-            return control.window;
-    return nullptr;
-}
-
 LRESULT Ask(HWND window, UINT message)
 {
     DWORD_PTR answer = 0;
@@ -77,8 +51,8 @@ void RealToolSession::Click(const std::string& caption)
 
 HWND RealToolSession::FieldOf(Field field)
 {
-    const Place place = PlaceOf(field);
-    return WaitFor([&] { return ControlAt(MainWindow(), "obj_EDIT", place.x, place.y); },
+    const POINT place = testsupport::FieldPlace(field);
+    return WaitFor([&] { return FindControlAt(MainWindow(), "obj_EDIT", place.x, place.y); },
                    "the edit box at " + std::to_string(place.x) + ", " + std::to_string(place.y));
 }
 
@@ -121,7 +95,7 @@ void RealToolSession::AnswerPdfDialog(const std::string& path)
 void RealToolSession::PickPdf(const std::string& path)
 {
     // Two buttons read "...": the one beside the PDF file field.
-    ClickButton(WaitFor([&] { return ControlAt(MainWindow(), "obj_BUTTON", 368, 24); }, "the \"...\" button"));
+    ClickButton(WaitFor([&] { return FindControlAt(MainWindow(), "obj_BUTTON", 368, 24); }, "the \"...\" button"));
     AnswerPdfDialog(path);
     WaitForText(FieldOf(Field::PdfFile), path);
 }

@@ -2,6 +2,7 @@
 // Velmora with the bridge to the real pdftk beside it: the program and the
 // bridge copied as pdftk.exe into a fresh folder, started from there, and the
 // steps a person takes in its windows to run one action to its end.
+#include "tests/support/MainWindowFields.h"
 #include "tools/driver/Driver.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -14,7 +15,7 @@ inline constexpr char kPdfDialogTitle[] = "Choose the PDF file";
 inline constexpr char kSuccess[] = "Successful executed";
 
 // The main window's edit boxes, which have no caption to find them by.
-enum class Field { PdfFile, Target, UserPassword, OwnerPassword, CatFrom, CatTo };
+using testsupport::Field;
 
 // What one run of the tool showed the user.
 struct RunOutcome {
