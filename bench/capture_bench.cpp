@@ -5,6 +5,7 @@
 // Usage: capture_bench [stand-in exe]  (default: ..\standin\pdftk.exe beside this program)
 #include "ops/ProcessExecution.h"
 #include "ops/UniqueHandle.h"
+#include "bench/BenchSupport.h"
 #include <windows.h>
 #include <cstdio>
 #include <fstream>
@@ -14,23 +15,10 @@ using namespace velmora;
 
 namespace {
 
+using velmora::bench::ExeFolder;
+using velmora::bench::Seconds;
+
 const int kRounds = 5;
-
-std::string ExeFolder()
-{
-    char path[MAX_PATH * 4];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-double Seconds()
-{
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Gives the bytes read, or 0 when the tool could not be run.
 size_t ReadBare(const std::string& tool)

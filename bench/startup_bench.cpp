@@ -6,6 +6,7 @@
 // for and a screen pixel inside its client area is read, again and again.
 // Once the window has settled, its colour there is known; the first paint is
 // the first moment at which the window was visible and showed that colour.
+#include "bench/BenchSupport.h"
 #include <windows.h>
 #include <algorithm>
 #include <cstdio>
@@ -14,26 +15,13 @@
 
 namespace {
 
+using velmora::bench::ExeFolder;
+using velmora::bench::Milliseconds;
+
 const int kRounds = 7;
 const char kMainTitle[] = "Velmora version 0.49 by Orvandel Freeware ";
 const DWORD kSettleMs = 600;
 const DWORD kGiveUpMs = 30000;
-
-std::string ExeFolder()
-{
-    char path[MAX_PATH * 4];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-double Milliseconds()
-{
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct Search {
     DWORD processId;
