@@ -1,10 +1,11 @@
-# Shared by both MinGW-w64 toolchains. The -posix compiler variants carry
-# std::thread and std::mutex, which GoogleTest needs.
+# Shared by both MinGW-w64 toolchains. VELMORA_THREADS picks the compiler
+# variant: -posix carries std::thread and std::mutex, which GoogleTest needs;
+# -win32 leaves the winpthread library out of a program that has one thread.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${VELMORA_TRIPLE_CPU})
 
-set(CMAKE_C_COMPILER   ${VELMORA_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${VELMORA_TRIPLE}-g++-posix)
+set(CMAKE_C_COMPILER   ${VELMORA_TRIPLE}-gcc-${VELMORA_THREADS})
+set(CMAKE_CXX_COMPILER ${VELMORA_TRIPLE}-g++-${VELMORA_THREADS})
 set(CMAKE_RC_COMPILER  ${VELMORA_TRIPLE}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${VELMORA_TRIPLE})

@@ -1,6 +1,5 @@
 #include "ops/CapturePipe.h"
 #include <algorithm>
-#include <cstdio>
 #include <new>
 
 namespace velmora {
@@ -17,10 +16,8 @@ constexpr DWORD kReadSize = 1 << 20;
 std::string NextPipeName()
 {
     static LONG counter = 0;
-    char name[96];
-    std::snprintf(name, sizeof name, "\\\\.\\pipe\\velmora-capture-%lu-%ld",
-                  GetCurrentProcessId(), InterlockedIncrement(&counter));
-    return name;
+    return "\\\\.\\pipe\\velmora-capture-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(InterlockedIncrement(&counter));
 }
 
 // First touching a fresh page is what storing output costs most, and a

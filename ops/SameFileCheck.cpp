@@ -1,6 +1,7 @@
 #include "ops/SameFileCheck.h"
 #include "ops/PathHelpers.h"
 #include <windows.h>
+#include <vector>
 
 namespace velmora {
 
@@ -87,12 +88,14 @@ std::string ResolveIn(const std::string& folder, const std::string& target)
     return FullPath(fullFolder + "\\" + target);
 }
 
-std::wstring Wide(const std::string& text)
+// A vector rather than std::wstring: the wide string class would bring
+// 35 KB of the C++ runtime into the program for this one comparison.
+std::vector<wchar_t> Wide(const std::string& text)
 {
     int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
+    std::vector<wchar_t> wide(static_cast<size_t>(length > 0 ? length : 0));
     if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
 }
 
@@ -100,10 +103,10 @@ std::wstring Wide(const std::string& text)
 // upper-case table, which is what an ordinal case-blind comparison does.
 bool SameIgnoringCase(const std::string& a, const std::string& b)
 {
-    const std::wstring wa = Wide(a);
-    const std::wstring wb = Wide(b);
-    return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()),
-                                wb.c_str(), static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
+    const std::vector<wchar_t> wa = Wide(a);
+    const std::vector<wchar_t> wb = Wide(b);
+    return CompareStringOrdinal(wa.data(), static_cast<int>(wa.size()),
+                                wb.data(), static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
 }
 
 } // namespace

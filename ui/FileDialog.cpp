@@ -3,7 +3,6 @@
 #include "ui/Control.h"
 #include "ui/MessageBoxes.h"
 #include <commdlg.h>
-#include <cstdio>
 
 namespace velmora {
 
@@ -79,7 +78,7 @@ std::string FileDialogErrorText(DWORD error)
         return "There is not enough memory to show the file dialog.";
     default:
         char text[64];
-        std::snprintf(text, sizeof text, "The file dialog failed (error 0x%04lX).", static_cast<unsigned long>(error));
+        wsprintfA(text, "The file dialog failed (error 0x%04lX).", static_cast<unsigned long>(error));
         return text;
     }
 }

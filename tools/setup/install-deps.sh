@@ -5,7 +5,7 @@ set -euo pipefail
 
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
-have i686-w64-mingw32-g++-posix   || need+=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
+have i686-w64-mingw32-g++-win32   || need+=(g++-mingw-w64-i686-win32 binutils-mingw-w64-i686)
 have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 have cmake                      || need+=(cmake)
 have make                       || need+=(make)
