@@ -6,7 +6,11 @@ std::string QuoteArgument(const std::string& argument, UINT codePage)
 {
     if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
         return argument;
+    return QuoteAlways(argument, codePage);
+}
 
+std::string QuoteAlways(const std::string& argument, UINT codePage)
+{
     std::string quoted = "\"";
     size_t backslashes = 0;
     for (size_t i = 0; i < argument.size(); ++i) {

@@ -1,4 +1,5 @@
 #include "ops/ArgumentQuoting.h"
+#include "ops/EncryptionArguments.h"
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <string>
@@ -57,6 +58,31 @@ TEST(ArgumentQuoting, EveryPasswordReachesTheToolAsOneUnchangedWord)
         ASSERT_EQ(words.size(), 6u) << password;
         EXPECT_EQ(words[2], password);
         EXPECT_EQ(words[3], "user_pw");
+    }
+}
+
+// The target field is typed: a folder-like name ending in a backslash must
+// not escape the closing quote, and a quote must not end the word and hand
+// the rest of the field to the tool as keywords.
+TEST(ArgumentQuoting, ATypedTargetReachesTheToolAsOneUnchangedWord)
+{
+    const char* targets[] = {"C:\\out\\", "C:\\out\\\\", "x.pdf\" allow AllFeatures \"y", "C:\\my files\\a.pdf"};
+    for (const char* target : targets) {
+        velmora::EncryptionFields encryption;
+        encryption.pdfFile = "C:\\in.pdf";
+        encryption.target = target;
+        encryption.ownerPassword = "o";
+        std::vector<std::string> words =
+            SplitLikeWindows("pdftk.exe " + velmora::PlanEncryption(encryption).call.arguments + " verbose");
+        ASSERT_EQ(words.size(), 8u) << target;
+        EXPECT_EQ(words[3], target);
+        EXPECT_EQ(words[4], "encrypt_128bits");
+
+        velmora::DecryptionFields decryption{"C:\\in.pdf", target, "o"};
+        words = SplitLikeWindows("pdftk.exe " + velmora::PlanDecryption(decryption).call.arguments + " verbose");
+        ASSERT_EQ(words.size(), 7u) << target;
+        EXPECT_EQ(words[5], target);
+        EXPECT_EQ(words[6], "verbose");
     }
 }
 
