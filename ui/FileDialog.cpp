@@ -1,6 +1,7 @@
 #include "ui/FileDialog.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
+#include "ui/DialogLibraries.h"
 #include "ui/MessageBoxes.h"
 #include <commdlg.h>
 
@@ -32,6 +33,12 @@ FileDialog* CreateFileDialog(const std::string& title, const std::string& initia
 
 bool RunFileDialog(FileDialog* dialog)
 {
+    const FileDialogFunctions* system = FileDialogLibrary();
+    if (!system) {
+        dialog->fileName.clear();
+        ShowNotice("The system's file dialog cannot be loaded.");
+        return false;
+    }
     const bool multi = (dialog->options & FileAllowMultiSelect) != 0;
     std::vector<char> buffer = FileBuffer(dialog->fileName, multi);
     const std::string filter = FilterForSystem(dialog->filter);
@@ -51,10 +58,10 @@ bool RunFileDialog(FileDialog* dialog)
     record.lpstrDefExt = extension.c_str();
     record.lCustData = reinterpret_cast<LPARAM>(dialog);
 
-    const BOOL confirmed = dialog->open ? GetOpenFileNameA(&record) : GetSaveFileNameA(&record);
+    const BOOL confirmed = dialog->open ? system->getOpenFileName(&record) : system->getSaveFileName(&record);
     if (!confirmed) {
         dialog->fileName.clear();
-        const DWORD error = CommDlgExtendedError();
+        const DWORD error = system->extendedError();
         if (error != 0)
             ShowNotice(FileDialogErrorText(error));
         return false;

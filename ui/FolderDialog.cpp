@@ -1,6 +1,8 @@
 #include "ui/FolderDialog.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
+#include "ui/DialogLibraries.h"
+#include "ui/MessageBoxes.h"
 #include <cstring>
 
 namespace velmora {
@@ -15,6 +17,11 @@ FolderDialog* CreateFolderDialog(const std::string& title, uint16_t options)
 
 bool RunFolderDialog(FolderDialog* dialog)
 {
+    const FolderBrowserFunctions* system = FolderBrowserLibrary();
+    if (!system) {
+        ShowNotice("The system's folder browser cannot be loaded.");
+        return false;
+    }
     char displayName[MAX_PATH + 1] = {};
     BROWSEINFOA browse = {};
     browse.hwndOwner = dialog->owner ? dialog->owner : (AppMainForm ? AppMainForm->GetHandle() : nullptr);
@@ -24,14 +31,14 @@ bool RunFolderDialog(FolderDialog* dialog)
     browse.lpfn = dialog->callback;
     browse.lParam = reinterpret_cast<LPARAM>(dialog);
 
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&browse);
+    PIDLIST_ABSOLUTE item = system->browseForFolder(&browse);
     if (!item)
         return false;
     // A virtual folder (Control Panel, a printer) has no path: tool runs
     // there are impossible, so it counts as no choice at all.
     char chosen[MAX_PATH + 1] = {};
-    const bool hasPath = SHGetPathFromIDListA(item, chosen) && chosen[0] != '\0';
-    CoTaskMemFree(item);
+    const bool hasPath = system->pathFromItem(item, chosen) && chosen[0] != '\0';
+    system->freeItem(item);
     if (!hasPath)
         return false;
     std::memcpy(dialog->path, chosen, sizeof dialog->path);

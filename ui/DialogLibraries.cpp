@@ -1,0 +1,64 @@
+#include "ui/DialogLibraries.h"
+#include <string>
+
+namespace velmora {
+
+namespace {
+
+// Always from the system folder: a bare name would be looked for in the
+// program's own folder first, where anyone could have put a DLL of that name.
+HMODULE LoadSystemLibrary(const char* name)
+{
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return nullptr;
+    return LoadLibraryA((std::string(folder, length) + "\\" + name).c_str());
+}
+
+// The libraries stay loaded for the life of the process, as imported ones do.
+template <typename Function>
+bool Find(HMODULE library, const char* name, Function& function)
+{
+    function = library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+    return function != nullptr;
+}
+
+FileDialogFunctions LoadFileDialogs(bool& complete)
+{
+    FileDialogFunctions functions = {};
+    const HMODULE comdlg = LoadSystemLibrary("comdlg32.dll");
+    complete = Find(comdlg, "GetOpenFileNameA", functions.getOpenFileName) &&
+               Find(comdlg, "GetSaveFileNameA", functions.getSaveFileName) &&
+               Find(comdlg, "CommDlgExtendedError", functions.extendedError);
+    return functions;
+}
+
+FolderBrowserFunctions LoadFolderBrowser(bool& complete)
+{
+    FolderBrowserFunctions functions = {};
+    const HMODULE shell = LoadSystemLibrary("shell32.dll");
+    const HMODULE ole = LoadSystemLibrary("ole32.dll");
+    complete = Find(shell, "SHBrowseForFolderA", functions.browseForFolder) &&
+               Find(shell, "SHGetPathFromIDListA", functions.pathFromItem) &&
+               Find(ole, "CoTaskMemFree", functions.freeItem);
+    return functions;
+}
+
+} // namespace
+
+const FileDialogFunctions* FileDialogLibrary()
+{
+    static bool complete = false;
+    static const FileDialogFunctions functions = LoadFileDialogs(complete);
+    return complete ? &functions : nullptr;
+}
+
+const FolderBrowserFunctions* FolderBrowserLibrary()
+{
+    static bool complete = false;
+    static const FolderBrowserFunctions functions = LoadFolderBrowser(complete);
+    return complete ? &functions : nullptr;
+}
+
+} // namespace velmora

@@ -1,0 +1,28 @@
+#pragma once
+// The system's file dialogs and folder browser, from libraries loaded when a
+// dialog first opens rather than with the program: most starts open no
+// dialog before the window shows, and under Wine loading comdlg32, shell32
+// and ole32 up front took a tenth of the start-up.
+#include <windows.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+namespace velmora {
+
+struct FileDialogFunctions {
+    decltype(&GetOpenFileNameA) getOpenFileName;
+    decltype(&GetSaveFileNameA) getSaveFileName;
+    decltype(&CommDlgExtendedError) extendedError;
+};
+
+struct FolderBrowserFunctions {
+    decltype(&SHBrowseForFolderA) browseForFolder;
+    decltype(&SHGetPathFromIDListA) pathFromItem;
+    decltype(&CoTaskMemFree) freeItem;
+};
+
+// Null when a library or one of its functions cannot be had.
+const FileDialogFunctions* FileDialogLibrary();
+const FolderBrowserFunctions* FolderBrowserLibrary();
+
+} // namespace velmora
