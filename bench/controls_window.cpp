@@ -2,8 +2,9 @@
 // manifest, the same kinds and number of controls, the same font, each
 // caption measured as the program measures it. Next to the minimal window it
 // shows what the window's content costs under the same Wine; next to Velmora,
-// what Velmora's own layers add.
-#include <windows.h>
+// what Velmora's own layers add. Started with "empty" it shows the window
+// without controls: what the manifest alone costs.
+#include "bench/SimpleWindow.h"
 #include <commctrl.h>
 
 namespace {
@@ -26,15 +27,6 @@ const Kind kKinds[] = {
     {"STATIC", SS_SUNKEN, 1},
     {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 1},
 };
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 
 void CreateContent(HWND window, HINSTANCE instance)
 {
@@ -61,29 +53,11 @@ void CreateContent(HWND window, HINSTANCE instance)
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = "ControlsWindow";
-    if (!RegisterClassA(&windowClass))
-        return 1;
-    HWND window = CreateWindowExA(0, "ControlsWindow", "Controls window", WS_OVERLAPPEDWINDOW, 326, 295, 552, 440,
-                                  nullptr, nullptr, instance, nullptr);
-    if (!window)
-        return 1;
-    CreateContent(window, instance);
-    ShowWindow(window, show);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    const bool empty = lstrcmpA(commandLine, "empty") == 0;
+    return velmora::bench::RunSimpleWindow(instance, "ControlsWindow", "Controls window", show,
+                                           empty ? nullptr : CreateContent);
 }
