@@ -1,8 +1,8 @@
 #pragma once
 // The system's file dialogs and folder browser, from libraries loaded when a
-// dialog first opens rather than with the program: most starts open no
-// dialog before the window shows, and under Wine loading comdlg32, shell32
-// and ole32 up front took a tenth of the start-up.
+// dialog first opens rather than with the program: no dialog can open before
+// the main window shows, and under Wine loading comdlg32, shell32 and ole32
+// up front took a tenth of the start-up.
 #include <windows.h>
 #include <commdlg.h>
 #include <shlobj.h>
