@@ -1,5 +1,7 @@
 #pragma once
 // The layer's program-wide values.
+#include <windows.h>
+
 namespace velmora {
 
 class Control;
@@ -12,5 +14,8 @@ extern Control* AppMainForm;
 extern bool AppRunning;
 // Set when the program is to end: ends RunMainLoop and every modal wait.
 extern bool AppTerminated;
+
+// The owner window of a system dialog: the one asked for, else the main form.
+HWND DialogOwner(HWND requested);
 
 } // namespace velmora

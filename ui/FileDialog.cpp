@@ -9,12 +9,6 @@ namespace velmora {
 
 namespace {
 
-HWND OwnerWindow(HWND owner)
-{
-    if (owner) return owner;
-    return AppMainForm ? AppMainForm->GetHandle() : nullptr;
-}
-
 const char* TextOrNull(const std::string& text)
 {
     return text.empty() ? nullptr : text.c_str();
@@ -46,7 +40,7 @@ bool RunFileDialog(FileDialog* dialog)
 
     OPENFILENAMEA record = {};
     record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    record.hwndOwner = OwnerWindow(dialog->owner);
+    record.hwndOwner = DialogOwner(dialog->owner);
     record.hInstance = GetModuleHandleA(nullptr);
     record.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
     record.nFilterIndex = dialog->filterIndex;

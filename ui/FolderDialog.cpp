@@ -24,7 +24,7 @@ bool RunFolderDialog(FolderDialog* dialog)
     }
     char displayName[MAX_PATH + 1] = {};
     BROWSEINFOA browse = {};
-    browse.hwndOwner = dialog->owner ? dialog->owner : (AppMainForm ? AppMainForm->GetHandle() : nullptr);
+    browse.hwndOwner = DialogOwner(dialog->owner);
     browse.pszDisplayName = displayName;
     browse.lpszTitle = dialog->title.empty() ? nullptr : dialog->title.c_str();
     browse.ulFlags = FolderDialogFlags(dialog->options);

@@ -20,13 +20,7 @@ std::vector<DWORD> CopyScreen(const RECT& area)
     BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     SelectObject(memory, old);
 
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDownPixelFormat(width, height);
     std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
     int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS);
     DeleteObject(bitmap);
@@ -40,6 +34,18 @@ std::vector<DWORD> CopyScreen(const RECT& area)
 }
 
 } // namespace
+
+BITMAPINFO TopDownPixelFormat(int width, int height)
+{
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
 
 std::vector<DWORD> ScreenPixels(const RECT& area)
 {

@@ -10,6 +10,10 @@ namespace velmora::driver {
 // The pixels of a screen rectangle, row by row from the top, as 0x00RRGGBB.
 std::vector<DWORD> ScreenPixels(const RECT& area);
 
+// The description of a top-down 32-bit bitmap of this size, as
+// CreateDIBSection and GetDIBits take it.
+BITMAPINFO TopDownPixelFormat(int width, int height);
+
 // Writes the whole screen as a 24-bit BMP file; throws when it cannot.
 void SaveScreenshot(const std::string& bmpPath);
 
