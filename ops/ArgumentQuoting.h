@@ -16,8 +16,8 @@ namespace velmora {
 // may be 0x5C, which the runtime does not take for a backslash either.
 std::string QuoteArgument(const std::string& argument, UINT codePage = CP_ACP);
 
-// The same, but always in double quotes: for a path the user typed, where a
-// trailing backslash would otherwise escape the closing quote and a quote
+// The same, but always in double quotes: for a path the user typed (or gave
+// on the command line), where a trailing backslash would otherwise escape the closing quote and a quote
 // would end the word, so that the rest of the field reached the tool as
 // words of its own.
 std::string QuoteAlways(const std::string& argument, UINT codePage = CP_ACP);

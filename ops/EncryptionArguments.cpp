@@ -69,8 +69,8 @@ EncryptionPlan PlanEncryption(const EncryptionFields& fields)
     if (!plan.refusal.empty())
         return plan;
 
-    plan.call.arguments = Format("\"%s\" output %s %s %s %s %s", {
-        fields.pdfFile,
+    plan.call.arguments = Format("%s output %s %s %s %s %s", {
+        QuoteAlways(fields.pdfFile),
         QuoteAlways(fields.target),
         fields.strength40 ? "encrypt_40bits" : "encrypt_128bits",
         PasswordPart("owner_pw", fields.ownerPassword),
@@ -95,10 +95,10 @@ EncryptionPlan PlanDecryption(const DecryptionFields& fields)
     // nothing would make the tool take "output" for the password. The part's
     // blank goes with it, so one blank stands before "output".
     if (fields.ownerPassword.empty()) {
-        plan.call.arguments = Format("\"%s\" output %s", {fields.pdfFile, QuoteAlways(fields.target)});
+        plan.call.arguments = Format("%s output %s", {QuoteAlways(fields.pdfFile), QuoteAlways(fields.target)});
     } else {
-        plan.call.arguments = Format("\"%s\" %s output %s", {
-            fields.pdfFile, PasswordPart("input_pw", fields.ownerPassword), QuoteAlways(fields.target)});
+        plan.call.arguments = Format("%s %s output %s", {
+            QuoteAlways(fields.pdfFile), PasswordPart("input_pw", fields.ownerPassword), QuoteAlways(fields.target)});
     }
     plan.call.folder = FieldFolder(fields.pdfFile);
     return plan;

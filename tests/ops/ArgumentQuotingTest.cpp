@@ -84,6 +84,12 @@ TEST(ArgumentQuoting, ATypedTargetReachesTheToolAsOneUnchangedWord)
         EXPECT_EQ(words[5], target);
         EXPECT_EQ(words[6], "verbose");
     }
+
+    // The PDF file field may come from the command line just as it was given.
+    velmora::DecryptionFields fromCommandLine{"C:\\in dir\\", "C:\\out.pdf", ""};
+    std::vector<std::string> words =
+        SplitLikeWindows("pdftk.exe " + velmora::PlanDecryption(fromCommandLine).call.arguments);
+    EXPECT_EQ(words, (std::vector<std::string>{"pdftk.exe", "C:\\in dir\\", "output", "C:\\out.pdf"}));
 }
 
 // In code page 932 the character 0x95 0x5C ends in the byte of '\'; it is no
