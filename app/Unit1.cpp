@@ -1,9 +1,8 @@
 #include "app/Unit1.h"
-#include "ops/EncryptionOperations.h"
-#include "ops/MultiFileOperations.h"
-#include "ops/PageSelectionOperations.h"
-#include "ops/SingleFileOperations.h"
-#include "ops/ToolLocation.h"
+#include "app/actions/EncryptionActions.h"
+#include "app/actions/MultiFileActions.h"
+#include "app/actions/PageSelectionActions.h"
+#include "app/actions/SingleFileActions.h"
 #include "ui/Application.h"
 #include "ui/Colors.h"
 #include "ui/Control.h"
@@ -11,6 +10,7 @@
 #include "ui/FileDialog.h"
 #include "ui/FolderDialog.h"
 #include "ui/Fonts.h"
+#include "ui/MessageBoxes.h"
 #include <windows.h>
 
 namespace velmora {
@@ -195,8 +195,6 @@ void BuildMainWindow(MainWindow*& window, Control* parent)
     // The fixed-size filter greys Size in the system menu when the menu is
     // initialised; doing it now shows it greyed from the start.
     form->SendToControl(WM_INITMENU, 0, 0);
-
-    FindTool(window, form);
 }
 
 void CloseMainWindow(MainWindow* window, Control*)
@@ -204,9 +202,9 @@ void CloseMainWindow(MainWindow* window, Control*)
     PostMessageA(window->FormControl->GetHandle(), WM_CLOSE, 0, 0);
 }
 
-void ShowAbout(MainWindow* window, Control*)
+void ShowAbout(MainWindow*, Control*)
 {
-    MessageBoxA(window->FormControl->GetHandle(), kAboutText, "Description", MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(kAboutText, MB_OK | MB_ICONINFORMATION, "Description");
 }
 
 } // namespace velmora

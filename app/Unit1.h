@@ -69,8 +69,7 @@ extern MainWindow* TheMainWindow;
 
 inline constexpr char kMainCaption[] = "Velmora version 0.49 by Orvandel Freeware ";
 
-// Builds the window (hidden until the main loop shows it) and ends with
-// FindTool, which may end the program when pdftk.exe is missing.
+// Builds the window, hidden until the main loop shows it.
 void BuildMainWindow(MainWindow*& window, Control* parent);
 
 void CloseMainWindow(MainWindow* window, Control* sender);

@@ -1,11 +1,33 @@
 // Program entry: builds the two windows, runs the message loop until the
 // main window is closed, and ends.
+#include "app/FindTool.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
+#include "ui/Application.h"
 #include "ui/Control.h"
+#include "ui/MessageBoxes.h"
 #include "ui/MessageLoop.h"
 #include <commctrl.h>
 #include <windows.h>
+
+namespace {
+
+constexpr int kExitToolMissing = 1;
+
+// The notice is owned by the main form, which is built but not yet shown;
+// the window objects go before the program ends.
+int EndWithoutTool(velmora::MainWindow*& window)
+{
+    using namespace velmora;
+    ShowNotice(kToolNotFoundNotice);
+    Control* form = window->FormControl;
+    AppMainForm = nullptr;
+    window = nullptr;
+    ReleaseObject(form);
+    return kExitToolMissing;
+}
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -16,6 +38,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     InitCommonControlsEx(&controls);
 
     BuildMainWindow(TheMainWindow, nullptr);
+    if (!FindTool(TheMainWindow, TheMainWindow->FormControl))
+        return EndWithoutTool(TheMainWindow);
     BuildOutputWindow(TheOutputWindow, TheMainWindow->FormControl);
     RunMainLoop(TheMainWindow->FormControl);
     return 0;

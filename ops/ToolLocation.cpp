@@ -1,16 +1,8 @@
 #include "ops/ToolLocation.h"
-#include "app/Unit1.h"
-#include "ops/OperationPaths.h"
 #include "ops/PathHelpers.h"
-#include "ui/CommandLine.h"
-#include "ui/Control.h"
-#include "ui/MessageBoxes.h"
 #include <windows.h>
 
 namespace velmora {
-
-std::string ToolPath;
-std::string CmdLineFile;
 
 std::string ToolPathFor(const std::string& modulePath)
 {
@@ -24,19 +16,10 @@ bool FileExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void FindTool(MainWindow* window, Control*)
+std::string LocateTool(const std::string& modulePath)
 {
-    ToolPath = ToolPathFor(ModulePath());
-    if (ToolPath.empty() || !FileExists(ToolPath)) {
-        ShowNotice(kToolNotFoundNotice);
-        ExitProcess(1);
-    }
-    CmdLineFile.clear();
-    if (CountArguments() != 0) {
-        CmdLineFile = GetArgument(1);
-        window->PdfFileEdit->SetText(CmdLineFile);
-        window->TargetEdit->SetText(ProposedTarget(CmdLineFile));
-    }
+    std::string tool = ToolPathFor(modulePath);
+    return !tool.empty() && FileExists(tool) ? tool : std::string();
 }
 
 } // namespace velmora

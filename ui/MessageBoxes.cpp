@@ -4,12 +4,12 @@
 
 namespace velmora {
 
-int ShowMessageBox(const std::string& text, UINT flags)
+int ShowMessageBox(const std::string& text, UINT flags, const char* title)
 {
     if (!AppMainForm)
-        return MessageBoxA(nullptr, text.c_str(), nullptr, flags);
+        return MessageBoxA(nullptr, text.c_str(), title, flags);
     HWND owner = AppMainForm->GetHandle();
-    const std::string caption = AppMainForm->GetText();
+    const std::string caption = title ? std::string(title) : AppMainForm->GetText();
     return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 

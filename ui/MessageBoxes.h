@@ -5,9 +5,11 @@
 
 namespace velmora {
 
-// MessageBoxA owned by AppMainForm's window and titled with its caption (no
-// owner and no title while AppMainForm is not set). The button pressed.
-int ShowMessageBox(const std::string& text, UINT flags);
+// MessageBoxA owned by AppMainForm's window and titled title, or with the
+// main form's caption when title is nil (no owner and no title while
+// AppMainForm is not set). The button pressed. Every box of the program
+// goes through here.
+int ShowMessageBox(const std::string& text, UINT flags, const char* title = nullptr);
 // An OK box brought to the foreground.
 void ShowNotice(const std::string& text);
 

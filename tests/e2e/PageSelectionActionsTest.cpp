@@ -17,16 +17,6 @@ std::string InQuotes(const std::string& text)
     return "\"" + text + "\"";
 }
 
-// The command line of a run without capture: the tool's full path, quoted
-// only when it holds a blank, then the arguments; no " verbose".
-std::string ConsoleRun(const VelmoraSession& session, const std::string& arguments)
-{
-    std::string tool = session.Folder().File("pdftk.exe");
-    if (tool.find(' ') != std::string::npos)
-        tool = InQuotes(tool);
-    return tool + " " + arguments;
-}
-
 class PageSelectionActions : public SharedSessionTest {
 protected:
     void SetUp() override
@@ -70,8 +60,8 @@ protected:
 
     std::string RemoveRun(const std::string& ranges)
     {
-        return ConsoleRun(Session(), InQuotes("A=" + input) + " cat " + ranges + " output " +
-                                         InQuotes(Session().Documents().File("a_remove.pdf")));
+        return CapturedRun(Session(), InQuotes("A=" + input) + " cat " + ranges + " output " +
+                                          InQuotes(Session().Documents().File("a_remove.pdf")));
     }
 
     std::string input;
@@ -181,11 +171,16 @@ TEST_F(PageSelectionActions, RemoveTellsTheOutcomeOfItsRun)
     QueryView query = StartRemove();
     ClickButton(query.ok);
     ExpectRun(Session(), before + 1);
+    // The tool's own words say why, before the outcome.
+    OutputView output = WaitForOutput(Session());
+    EXPECT_EQ(TextOf(output.memo), "Error: Range start page number exceeds size of PDF\r\n");
+    ClickButton(output.ok);
+    WaitUntilGone(output.form);
     Session().ExpectNotice("pdftk reported an error (exit code 3)");
     ExpectNothingRan(Session(), before + 1);
 }
 
-// The tool's path holds a blank here, so it is quoted on the command line.
+// The tool's path holds a blank here; it is quoted as for every other run.
 TEST(RemoveFromAFolderWithABlank, QuotesTheToolsPath)
 {
     SessionOptions options;
@@ -199,9 +194,8 @@ TEST(RemoveFromAFolderWithABlank, QuotesTheToolsPath)
     QueryView query = WaitForQuery(session, kRemoveTitle);
     ClickButton(query.ok);
     StandinRun run = ExpectRun(session, 1);
-    EXPECT_EQ(run.commandLine, InQuotes(session.Folder().File("pdftk.exe")) + " " + InQuotes("A=" + input) +
-                                   " cat A1-12 A14-end output " +
-                                   InQuotes(session.Documents().File("scan_remove.pdf")));
+    EXPECT_EQ(run.commandLine, CapturedRun(session, InQuotes("A=" + input) + " cat A1-12 A14-end output " +
+                                                        InQuotes(session.Documents().File("scan_remove.pdf"))));
     EXPECT_EQ(run.folder, session.Documents().Path());
     session.ExpectNotice(kSuccessNotice);
 }

@@ -1,7 +1,5 @@
 #include "ops/ToolLocation.h"
 #include "ops/ToolOutcome.h"
-#include "ui/FileDialog.h"
-#include <commdlg.h>
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -75,11 +73,4 @@ TEST(ToolLocation, AFolderNamedLikeTheToolIsNoTool)
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     EXPECT_TRUE(FileExists(self));
     EXPECT_FALSE(FileExists(folder + "\\missing.exe"));
-}
-
-TEST(FileDialogErrors, NameTheProblem)
-{
-    EXPECT_NE(FileDialogErrorText(FNERR_BUFFERTOOSMALL).find("Too many files"), std::string::npos);
-    EXPECT_NE(FileDialogErrorText(FNERR_INVALIDFILENAME).find("not valid"), std::string::npos);
-    EXPECT_NE(FileDialogErrorText(0x1234).find("0x1234"), std::string::npos);
 }

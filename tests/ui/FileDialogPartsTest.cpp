@@ -1,3 +1,4 @@
+#include "ui/FileDialog.h"
 #include "ui/FileDialogParts.h"
 #include <commdlg.h>
 #include <shlobj.h>
@@ -117,4 +118,11 @@ TEST(SelectionFromBuffer, NeverReadsBeyondTheBuffer)
     EXPECT_EQ(SelectionFromBuffer(unterminated, sizeof unterminated, true, 5), "C:\\d\ra.p");
     EXPECT_EQ(SelectionFromBuffer(unterminated, 4, false, 0), "C:\\d");
     EXPECT_EQ(SelectionFromBuffer(unterminated, sizeof unterminated, true, 200), "C:\\d");
+}
+
+TEST(FileDialogErrors, NameTheProblem)
+{
+    EXPECT_NE(FileDialogErrorText(FNERR_BUFFERTOOSMALL).find("Too many files"), std::string::npos);
+    EXPECT_NE(FileDialogErrorText(FNERR_INVALIDFILENAME).find("not valid"), std::string::npos);
+    EXPECT_NE(FileDialogErrorText(0x1234).find("0x1234"), std::string::npos);
 }

@@ -1,9 +1,9 @@
-#include "ops/OperationSteps.h"
+#include "app/actions/ActionSteps.h"
+#include "app/FindTool.h"
+#include "app/ToolRunner.h"
 #include "app/Unit1.h"
 #include "ops/SingleFileArguments.h"
 #include "ops/SystemMessage.h"
-#include "ops/ToolLocation.h"
-#include "ops/ToolRunner.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBoxes.h"
 #include <windows.h>

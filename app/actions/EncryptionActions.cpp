@@ -1,9 +1,9 @@
-#include "ops/EncryptionOperations.h"
+#include "app/actions/EncryptionActions.h"
 #include "app/Unit1.h"
+#include "app/actions/ActionSteps.h"
 #include "ops/EncryptionArguments.h"
-#include "ops/OperationSteps.h"
 #include "ui/Control.h"
-#include <windows.h>
+#include "ui/MessageBoxes.h"
 
 namespace velmora {
 
@@ -24,10 +24,10 @@ Permissions CheckedPermissions(MainWindow* w)
     return p;
 }
 
-void CarryOut(MainWindow* window, const EncryptionPlan& plan)
+void CarryOut(const EncryptionPlan& plan)
 {
     if (!plan.refusal.empty()) {
-        MessageBoxA(window->FormControl->GetHandle(), plan.refusal.c_str(), kDescriptionTitle, MB_OK | MB_ICONERROR);
+        ShowMessageBox(plan.refusal, MB_OK | MB_ICONERROR, kDescriptionTitle);
         return;
     }
     RunToolCall(plan.call);
@@ -44,7 +44,7 @@ void EncryptPdf(MainWindow* window, Control*)
     fields.ownerPassword = window->OwnerPasswordEdit->GetText();
     fields.strength40 = window->Encrypt40Radio->IsChecked();
     fields.permissions = CheckedPermissions(window);
-    CarryOut(window, PlanEncryption(fields));
+    CarryOut(PlanEncryption(fields));
 }
 
 void DecryptPdf(MainWindow* window, Control*)
@@ -53,7 +53,7 @@ void DecryptPdf(MainWindow* window, Control*)
     fields.pdfFile = window->PdfFileEdit->GetText();
     fields.target = window->TargetEdit->GetText();
     fields.ownerPassword = window->OwnerPasswordEdit->GetText();
-    CarryOut(window, PlanDecryption(fields));
+    CarryOut(PlanDecryption(fields));
 }
 
 } // namespace velmora

@@ -1,10 +1,7 @@
-#include "ops/PageSelectionOperations.h"
+#include "app/actions/PageSelectionActions.h"
 #include "app/Unit1.h"
-#include "ops/OperationSteps.h"
+#include "app/actions/ActionSteps.h"
 #include "ops/PageSelectionArguments.h"
-#include "ops/ProcessExecution.h"
-#include "ops/ToolLocation.h"
-#include "ops/ToolRunner.h"
 #include "ui/Control.h"
 #include "ui/InputQuery.h"
 #include "ui/MessageBoxes.h"
@@ -38,8 +35,6 @@ void CatPages(MainWindow* window, Control*)
         RunToolCall(CatCall(*input, window->PdfFileEdit->GetText(), ReadCatFields(window)));
 }
 
-// The tool gets a console of its own and nothing is captured, so the user
-// watches pdftk work; the outcome is told as after any other run.
 void RemovePages(MainWindow* window, Control*)
 {
     auto input = ChooseInputPdf(window);
@@ -49,9 +44,8 @@ void RemovePages(MainWindow* window, Control*)
     if (!QueryText(kRemoveTitle, kRemovePrompt, ranges))
         return;
     auto call = RemoveCall(*input, window->PdfFileEdit->GetText(), ranges);
-    if (!call)
-        return;
-    TellOutcome(RunAndWait(ToolPath, call->arguments, call->folder, SW_SHOW, INFINITE));
+    if (call)
+        RunToolCall(*call);
 }
 
 } // namespace velmora

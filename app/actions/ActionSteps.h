@@ -1,6 +1,6 @@
 #pragma once
-// Steps the operation handlers share: asking for the input PDF, making the
-// folder a run needs, running the tool.
+// Steps the click handlers of the actions share: asking for the input PDF,
+// making the folder a run needs, running the tool.
 #include "ops/ToolCall.h"
 #include <optional>
 #include <string>

@@ -1,5 +1,6 @@
 #pragma once
-// The one road by which an operation runs pdftk and tells the user the outcome.
+// The one road by which an action runs pdftk and tells the user the outcome:
+// the only place that starts the tool.
 #include <string>
 #include <windows.h>
 
@@ -13,8 +14,5 @@ extern DWORD LastToolError;
 // what it wrote in the Output window (when it wrote anything) and then the
 // outcome notice.
 void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder);
-
-// Tells the outcome of a run that was not captured.
-void TellOutcome(const struct ProcessResult& result);
 
 } // namespace velmora

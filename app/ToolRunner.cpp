@@ -1,4 +1,4 @@
-#include "ops/ToolRunner.h"
+#include "app/ToolRunner.h"
 #include "app/Unit2.h"
 #include "ops/ProcessExecution.h"
 #include "ops/ToolOutcome.h"
@@ -18,11 +18,6 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     ProcessResult result = RunCaptured(toolPath, arguments + " verbose", folder, ToolShowValue, INFINITE);
     if (!result.output.empty())
         ShowOutputText(TheOutputWindow, result.output);
-    TellOutcome(result);
-}
-
-void TellOutcome(const ProcessResult& result)
-{
     ToolOutcome outcome = JudgeToolRun(result);
     LastToolError = outcome.code;
     ShowNotice(outcome.notice);

@@ -1,7 +1,7 @@
-#include "ops/MultiFileOperations.h"
+#include "app/actions/MultiFileActions.h"
 #include "app/Unit1.h"
+#include "app/actions/ActionSteps.h"
 #include "ops/MultiFileArguments.h"
-#include "ops/OperationSteps.h"
 #include "ui/FileDialog.h"
 #include "ui/FolderDialog.h"
 
