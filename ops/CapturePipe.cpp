@@ -38,6 +38,13 @@ void AppendGrowingFourfold(std::string& sink, const char* bytes, size_t count)
     sink.append(bytes, count);
 }
 
+UniqueHandle CreateReadSignal(DWORD& failure)
+{
+    UniqueHandle signal(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    if (!signal.IsValid()) failure = GetLastError();
+    return signal;
+}
+
 } // namespace
 
 bool CreateCapturePipe(UniqueHandle& readEnd, UniqueHandle& writeEnd)
@@ -77,7 +84,7 @@ bool CreateCapturePipe(UniqueHandle& readEnd, UniqueHandle& writeEnd)
 }
 
 PipeCapture::PipeCapture(HANDLE readEnd, std::string& sink)
-    : pipe_(readEnd), sink_(sink), readDone_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), buffer_(kReadSize)
+    : pipe_(readEnd), sink_(sink), readDone_(CreateReadSignal(failure_)), buffer_(kReadSize)
 {
 }
 
@@ -93,7 +100,7 @@ bool PipeCapture::Begin()
         return false;
     }
     if (open_ && !inFlight_) Issue(kReadSize);
-    return true;
+    return failure_ == 0;
 }
 
 void PipeCapture::Collect()
@@ -112,7 +119,10 @@ void PipeCapture::TakeRemainder()
         Finish(TRUE);
     }
     DWORD queued = 0;
-    if (open_ && !PeekNamedPipe(pipe_, nullptr, 0, nullptr, &queued, nullptr)) queued = 0;
+    if (open_ && !PeekNamedPipe(pipe_, nullptr, 0, nullptr, &queued, nullptr)) {
+        Stop(GetLastError());
+        queued = 0;
+    }
     // Read just what was queued: a grandchild that inherited the write end
     // may keep it open, and write, for as long as it likes.
     int emptyReads = 0;
@@ -136,7 +146,7 @@ bool PipeCapture::Issue(DWORD size)
         inFlight_ = true;
         return true;
     }
-    open_ = false;
+    Stop(GetLastError());
     return false;
 }
 
@@ -153,9 +163,17 @@ bool PipeCapture::Finish(BOOL wait)
     DWORD error = GetLastError();
     if (error == ERROR_IO_INCOMPLETE) return false;
     inFlight_ = false;
-    // ERROR_BROKEN_PIPE is the normal end: no writer left and nothing queued.
-    if (error != ERROR_OPERATION_ABORTED) open_ = false;
+    if (error != ERROR_OPERATION_ABORTED) Stop(error);
     return true;
+}
+
+// A broken pipe is the normal end: no writer left and nothing queued. A
+// pipe that is not connected has no writer either. Anything else means the
+// output could not be read, and the first such cause is the one kept.
+void PipeCapture::Stop(DWORD error)
+{
+    open_ = false;
+    if (failure_ == 0 && error != ERROR_BROKEN_PIPE && error != ERROR_PIPE_NOT_CONNECTED) failure_ = error;
 }
 
 // The system writes into buffer_ and overlapped_ until a read has finished,

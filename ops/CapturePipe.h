@@ -25,11 +25,14 @@ public:
     PipeCapture& operator=(const PipeCapture&) = delete;
 
     // Puts the first read in flight; false when reading cannot be done at
-    // all (no event to wait on), so that nobody waits for a child that may
-    // be blocked on a full pipe.
+    // all (no event to wait on, a pipe that cannot be read), so that nobody
+    // waits for a child that may be blocked on a full pipe.
     bool Begin();
     // False once the pipe has no writer left, or reading has been given up.
     bool IsOpen() const { return open_; }
+    // The system's error code of what stopped the reading before the pipe's
+    // normal end; 0 while nothing has. Output may be missing once it is set.
+    DWORD Failure() const { return failure_; }
     // Signalled when the read in flight has finished.
     HANDLE ReadySignal() const { return readDone_.Get(); }
     // Takes a finished read into the sink and puts the next one in flight.
@@ -41,10 +44,12 @@ public:
 private:
     bool Issue(DWORD size);
     bool Finish(BOOL wait);
+    void Stop(DWORD error);
     void Abandon();
 
     HANDLE pipe_;
     std::string& sink_;
+    DWORD failure_ = 0;          // before readDone_, whose making may set it
     UniqueHandle readDone_;
     OVERLAPPED overlapped_{};
     std::vector<char> buffer_;

@@ -18,6 +18,13 @@ DWORD Remaining(ULONGLONG start, DWORD timeLimit)
     return spent >= timeLimit ? 0 : static_cast<DWORD>(timeLimit - spent);
 }
 
+// A wait that ended on the process or the limit, or failed (with the
+// system's code of why).
+struct WaitEnd {
+    DWORD woke;          // WAIT_OBJECT_0, WAIT_TIMEOUT or WAIT_FAILED
+    DWORD failure = 0;
+};
+
 // Why the output is read while waiting, and how the wait ends:
 // a child that fills the pipe blocks until someone reads, so reading only
 // after the end would never end. One overlapped read is kept in flight and
@@ -28,23 +35,45 @@ DWORD Remaining(ULONGLONG start, DWORD timeLimit)
 // end and outlives the tool. The process comes first in the wait, and the
 // limit is checked on every turn, so output that never stops (from such a
 // grandchild, or before the limit) cannot keep the wait from ending. Giving
-// up only cancels our own read.
-DWORD WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit)
+// up only cancels our own read. A read that fails fails the wait: the child
+// could block on the full pipe for ever.
+WaitEnd WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit)
 {
     ULONGLONG start = GetTickCount64();
-    if (!capture.Begin()) return WAIT_FAILED;
+    if (!capture.Begin()) return {WAIT_FAILED, capture.Failure()};
     for (;;) {
         DWORD left = Remaining(start, timeLimit);
         HANDLE signals[2] = {process, capture.ReadySignal()};
         DWORD woke = WaitForMultipleObjects(capture.IsOpen() ? 2 : 1, signals, FALSE, left);
         if (woke == WAIT_OBJECT_0) {
             capture.TakeRemainder();
-            return WAIT_OBJECT_0;
+            return {WAIT_OBJECT_0};
         }
-        if (woke != WAIT_OBJECT_0 + 1) return woke;
-        if (left == 0) return WAIT_TIMEOUT;
+        if (woke == WAIT_TIMEOUT) return {WAIT_TIMEOUT};
+        if (woke != WAIT_OBJECT_0 + 1) return {WAIT_FAILED, GetLastError()};
+        if (left == 0) return {WAIT_TIMEOUT};
         capture.Collect();
+        if (capture.Failure() != 0) return {WAIT_FAILED, capture.Failure()};
     }
+}
+
+// A failure the system gave no code for must still count as one.
+DWORD KnownFailure(DWORD error)
+{
+    return error != 0 ? error : ERROR_GEN_FAILURE;
+}
+
+// Bounded: a process that is not gone by then is stuck in the system, and
+// waiting longer would only freeze the window with it.
+constexpr DWORD kEndWait = 5000;
+
+// A run given up on must not leave the tool behind, still writing its
+// output file while the user is told the run failed. Termination only
+// starts the end, so wait until the process is gone. Terminating a process
+// that has already ended fails, and then there is nothing to wait for.
+void EndProcess(HANDLE process)
+{
+    if (TerminateProcess(process, 1)) WaitForSingleObject(process, kEndWait);
 }
 
 void Settle(HANDLE process, DWORD woke, ProcessResult& result)
@@ -63,6 +92,8 @@ void LeaveLastError(const ProcessResult& result)
 {
     if (!result.started)
         SetLastError(result.startError);
+    else if (result.runError != 0)
+        SetLastError(result.runError);
     else if (result.timedOut)
         SetLastError(ERROR_TIMEOUT);
     else if (result.ended)
@@ -184,16 +215,39 @@ ProcessResult RunCaptured(const std::string& program, const std::string& argumen
         LeaveLastError(result);
         return result;
     }
-    result.started = true;
     child.writeEnd.Reset();
 
-    DWORD woke;
+    // The capture may still write into output until it is gone.
+    std::string output;
     {
-        PipeCapture capture(child.readEnd.Get(), result.output);
-        woke = WaitWhileReading(child.process.Get(), capture, timeLimit);
+        PipeCapture capture(child.readEnd.Get(), output);
+        result = AwaitCaptured(child.process.Get(), capture, timeLimit);
     }
-    Settle(child.process.Get(), woke, result);
+    result.output = std::move(output);
     LeaveLastError(result);
+    return result;
+}
+
+ProcessResult AwaitCaptured(HANDLE process, PipeCapture& capture, DWORD timeLimit)
+{
+    ProcessResult result;
+    result.started = true;
+    WaitEnd end = WaitWhileReading(process, capture, timeLimit);
+    if (end.woke == WAIT_TIMEOUT) {
+        result.timedOut = true;
+        return result;
+    }
+    DWORD failure = end.failure;
+    if (end.woke == WAIT_OBJECT_0) {
+        result.ended = true;
+        // The last of the output can still be lost after the end.
+        failure = capture.Failure();
+        if (!GetExitCodeProcess(process, &result.exitCode)) failure = GetLastError();
+    }
+    if (end.woke == WAIT_FAILED || failure != 0) {
+        result.runError = KnownFailure(failure);
+        EndProcess(process);
+    }
     return result;
 }
 

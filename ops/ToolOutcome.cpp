@@ -7,6 +7,10 @@ ToolOutcome JudgeToolRun(const ProcessResult& result)
 {
     if (!result.started)
         return {result.startError, SystemMessageText(result.startError)};
+    if (result.runError != 0)
+        return {result.runError, (result.ended ? "pdftk's run could not be checked: " : "pdftk was stopped: ") +
+                                     SystemMessageText(result.runError)};
+    // Without a failure, a run that did not end is one whose time ran out.
     if (!result.ended)
         return {WAIT_TIMEOUT, "pdftk did not finish"};
     if (result.exitCode != 0)

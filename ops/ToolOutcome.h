@@ -10,14 +10,15 @@ namespace velmora {
 inline constexpr char kSuccessNotice[] = "Successful executed";
 
 struct ToolOutcome {
-    DWORD code = 0;        // the start error, the exit code, or 0 for success
+    DWORD code = 0;        // the error that decided: start, run, time-out, exit code; 0 for success
     std::string notice;    // the text of the outcome notice
 };
 
-// A tool that could not start: the system's text for its start error. A tool
-// that ended with an exit code other than 0, or did not end: a failure
-// notice (its own error text is already in the Output window). Otherwise
-// "Successful executed".
+// A tool that could not start: the system's text for its start error. A run
+// that failed after the start: a notice naming the system's text for that
+// failure. A tool that ended with an exit code other than 0, or ran out of
+// time: a failure notice (its own error text is already in the Output
+// window). Otherwise "Successful executed".
 ToolOutcome JudgeToolRun(const ProcessResult& result);
 
 } // namespace velmora

@@ -1,3 +1,4 @@
+#include "ops/CapturePipe.h"
 #include "ops/ProcessExecution.h"
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -336,6 +337,29 @@ TEST(ProcessChildren, OutputThatNeverStopsDoesNotOutlastTheTimeLimit)
     EXPECT_LT(Since(start), 7000u);
     EXPECT_TRUE(result.timedOut);
     EXPECT_FALSE(result.output.empty());
+}
+
+// Waiting on a tool whose output nobody reads could hang for ever, and
+// leaving it running would let it write behind the user's back.
+TEST(ProcessChildren, CaptureThatCannotBeginEndsTheToolAndKeepsTheCause)
+{
+    RedirectedProcess child = StartRedirected(ProbeTool(), "sleep 10000", "", 0);
+    ASSERT_TRUE(child.started);
+    child.writeEnd.Reset();
+    std::string output;
+
+    ProcessResult result;
+    {
+        PipeCapture nothingToRead(nullptr, output);
+        result = AwaitCaptured(child.process.Get(), nothingToRead, INFINITE);
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(child.process.Get(), &exitCode);
+
+    EXPECT_FALSE(result.ended || result.timedOut);
+    EXPECT_EQ(result.runError, static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_EQ(WaitForSingleObject(child.process.Get(), 0), static_cast<DWORD>(WAIT_OBJECT_0));
+    EXPECT_NE(exitCode, static_cast<DWORD>(STILL_ACTIVE));
 }
 
 TEST(ProcessChildren, InheritOnlyThePipeAndNul)

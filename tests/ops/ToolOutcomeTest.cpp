@@ -1,3 +1,4 @@
+#include "ops/SystemMessage.h"
 #include "ops/ToolLocation.h"
 #include "ops/ToolOutcome.h"
 #include <gtest/gtest.h>
@@ -36,8 +37,25 @@ TEST(ToolOutcome, TellsSuccessOnlyForACleanExit)
     ProcessResult stuck;
     stuck.started = true;
     stuck.timedOut = true;
-    EXPECT_NE(JudgeToolRun(stuck).notice, "Successful executed");
+    EXPECT_EQ(JudgeToolRun(stuck).notice, "pdftk did not finish");
     EXPECT_NE(JudgeToolRun(stuck).code, 0u);
+}
+
+// Only a time limit is a time-out; any other failure names its cause.
+TEST(ToolOutcome, FailureAfterTheStartGetsTheSystemsWords)
+{
+    ProcessResult broken;
+    broken.started = true;
+    broken.runError = ERROR_INVALID_HANDLE;
+    ToolOutcome stopped = JudgeToolRun(broken);
+    EXPECT_EQ(stopped.code, static_cast<DWORD>(ERROR_INVALID_HANDLE));
+    EXPECT_NE(stopped.notice.find(SystemMessageText(ERROR_INVALID_HANDLE)), std::string::npos) << stopped.notice;
+    EXPECT_EQ(stopped.notice.find("did not finish"), std::string::npos);
+
+    ProcessResult unreadable = Ended(0);
+    unreadable.runError = ERROR_ACCESS_DENIED;
+    EXPECT_EQ(JudgeToolRun(unreadable).code, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_NE(JudgeToolRun(unreadable).notice, "Successful executed");
 }
 
 TEST(ToolOutcome, ToolThatCouldNotStartGetsTheSystemsWords)
