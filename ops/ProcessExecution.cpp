@@ -76,16 +76,6 @@ void EndProcess(HANDLE process)
     if (TerminateProcess(process, 1)) WaitForSingleObject(process, kEndWait);
 }
 
-void Settle(HANDLE process, DWORD woke, ProcessResult& result)
-{
-    if (woke == WAIT_OBJECT_0) {
-        result.ended = true;
-        GetExitCodeProcess(process, &result.exitCode);
-    } else if (woke == WAIT_TIMEOUT) {
-        result.timedOut = true;
-    }
-}
-
 // Callers that judge a run by the thread's last-error code get the outcome
 // of the run, not the leftovers of the reads and closes that ended it.
 void LeaveLastError(const ProcessResult& result)
@@ -147,15 +137,6 @@ UniqueHandle OpenInheritableNul()
 std::string CapturedCommandLine(const std::string& program, const std::string& arguments)
 {
     return "\"" + program + "\" " + arguments;
-}
-
-std::string ConsoleCommandLine(const std::string& program, const std::string& arguments)
-{
-    std::string line = program;
-    if (!program.empty() && program[0] != '"' && program.find(' ') != std::string::npos)
-        line = "\"" + program + "\"";
-    if (!program.empty() && !arguments.empty()) line += ' ';
-    return line + arguments;
 }
 
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
@@ -248,32 +229,6 @@ ProcessResult AwaitCaptured(HANDLE process, PipeCapture& capture, DWORD timeLimi
         result.runError = KnownFailure(failure);
         EndProcess(process);
     }
-    return result;
-}
-
-ProcessResult RunAndWait(const std::string& program, const std::string& arguments,
-                         const std::string& folder, int show, DWORD timeLimit)
-{
-    ProcessResult result;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(show);
-
-    std::string commandLine = ConsoleCommandLine(program, arguments);
-    DWORD flags = CREATE_NEW_CONSOLE | (show == 0 ? CREATE_NO_WINDOW : 0);
-    PROCESS_INFORMATION created{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr,
-                        FolderOrNull(folder), &startup, &created)) {
-        result.startError = GetLastError();
-        LeaveLastError(result);
-        return result;
-    }
-    CloseHandle(created.hThread);
-    UniqueHandle process(created.hProcess);
-    result.started = true;
-    Settle(process.Get(), WaitForSingleObject(process.Get(), timeLimit), result);
-    LeaveLastError(result);
     return result;
 }
 

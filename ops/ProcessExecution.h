@@ -1,6 +1,5 @@
 #pragma once
-// Starting an outside program and waiting for it, with or without its output
-// captured. Nothing here shows anything: callers decide what to tell the user.
+// Starting an outside program and waiting for it, its output captured. Nothing here shows anything: callers decide what to tell the user.
 #include "ops/UniqueHandle.h"
 #include <string>
 #include <windows.h>
@@ -36,12 +35,6 @@ struct ProcessResult {
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
                           const std::string& folder, int show, DWORD timeLimit);
 
-// Runs program in a console window of its own, without capture, and waits.
-// The program path is quoted only when it has a blank and is not quoted yet.
-// Leaves the thread's last-error code as RunCaptured does.
-ProcessResult RunAndWait(const std::string& program, const std::string& arguments,
-                         const std::string& folder, int show, DWORD timeLimit);
-
 // A program started with its standard output and standard error on a pipe,
 // its standard input on the NUL device.
 struct RedirectedProcess {
@@ -66,8 +59,7 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
 // that runs out leaves it running.
 ProcessResult AwaitCaptured(HANDLE process, PipeCapture& capture, DWORD timeLimit);
 
-// The command lines the two routines hand to CreateProcessA.
+// The command line RunCaptured hands to CreateProcessA.
 std::string CapturedCommandLine(const std::string& program, const std::string& arguments);
-std::string ConsoleCommandLine(const std::string& program, const std::string& arguments);
 
 } // namespace velmora

@@ -73,15 +73,6 @@ TEST(CommandLines, CapturedAlwaysQuotesThePathAndKeepsArguments)
     EXPECT_EQ(CapturedCommandLine("C:\\my tools\\pdftk.exe", ""), "\"C:\\my tools\\pdftk.exe\" ");
 }
 
-TEST(CommandLines, ConsoleQuotesOnlyUnquotedPathsWithBlanks)
-{
-    EXPECT_EQ(ConsoleCommandLine("pdftk.exe", "A=\"x.pdf\" cat"), "pdftk.exe A=\"x.pdf\" cat");
-    EXPECT_EQ(ConsoleCommandLine("C:\\my tools\\pdftk.exe", "cat"), "\"C:\\my tools\\pdftk.exe\" cat");
-    EXPECT_EQ(ConsoleCommandLine("\"C:\\my tools\\pdftk.exe\"", "cat"), "\"C:\\my tools\\pdftk.exe\" cat");
-    EXPECT_EQ(ConsoleCommandLine("C:\\my tools\\pdftk.exe", ""), "\"C:\\my tools\\pdftk.exe\"");
-    EXPECT_EQ(ConsoleCommandLine("", "cat"), "cat");
-}
-
 // Runs the stand-in tool, steered by a control file that it finds through
 // STANDIN_CFG (inherited from this process), and reads what it logged.
 class ProcessExecution : public ::testing::Test {
@@ -162,26 +153,6 @@ TEST_F(ProcessExecution, CapturedRunGetsQuotedPathUnchangedArgumentsAndItsFolder
     EXPECT_EQ(records[1].folder, folder_);
 }
 
-TEST_F(ProcessExecution, ConsoleRunQuotesOnlyPathsWithBlanksAndReportsExitCode)
-{
-    Control({"exit=7"});
-
-    ProcessResult plain = RunAndWait(builtTool_, "cat  A1-end", "", 0, INFINITE);
-    ProcessResult blank = RunAndWait(blankTool_, "cat  A1-end", folder_, 5, INFINITE);
-
-    EXPECT_TRUE(plain.started && plain.ended && !plain.timedOut);
-    EXPECT_EQ(plain.exitCode, 7u);
-    EXPECT_TRUE(blank.started && blank.ended);
-    EXPECT_EQ(blank.exitCode, 7u);
-    EXPECT_TRUE(blank.output.empty());
-    auto records = Log();
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].commandLine, builtTool_ + " cat  A1-end");
-    EXPECT_EQ(records[0].folder, CurrentFolder());
-    EXPECT_EQ(records[1].commandLine, "\"" + blankTool_ + "\" cat  A1-end");
-    EXPECT_EQ(records[1].folder, folder_);
-}
-
 TEST_F(ProcessExecution, BothStreamsAreCapturedInTheOrderWritten)
 {
     Control({"out=one\\r\\n", "err=two\\n", "out=three\\n", "err=four\\x00five", "exit=7"});
@@ -235,7 +206,6 @@ TEST_F(ProcessExecution, MissingToolIsReportedWithItsErrorAndLeavesStandardHandl
     ProcessResult captured = RunCaptured(missing, "", "", 0, INFINITE);
     DWORD lastError = GetLastError();
     ProcessResult noFolder = RunCaptured(missingFolder, "", "", 0, INFINITE);
-    ProcessResult console = RunAndWait(missing, "", "", 0, INFINITE);
     Control({"out=x"});
     ProcessResult fine = RunCaptured(blankTool_, "", "", 0, INFINITE);
 
@@ -246,8 +216,6 @@ TEST_F(ProcessExecution, MissingToolIsReportedWithItsErrorAndLeavesStandardHandl
     EXPECT_FALSE(noFolder.started);
     EXPECT_TRUE(noFolder.startError == ERROR_PATH_NOT_FOUND || noFolder.startError == ERROR_FILE_NOT_FOUND)
         << noFolder.startError;
-    EXPECT_FALSE(console.started);
-    EXPECT_EQ(console.startError, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(fine.output, "x");
     EXPECT_EQ(GetStdHandle(STD_INPUT_HANDLE), input);
     EXPECT_EQ(GetStdHandle(STD_OUTPUT_HANDLE), output);
@@ -271,20 +239,6 @@ TEST_F(ProcessExecution, CapturedTimeLimitRunsOut)
     EXPECT_EQ(result.output, "early\n");
 }
 
-TEST_F(ProcessExecution, ConsoleTimeLimitRunsOut)
-{
-    Control({"sleep=2500"});
-    ULONGLONG start = GetTickCount64();
-
-    ProcessResult result = RunAndWait(builtTool_, "", "", 0, 300);
-
-    EXPECT_LT(Since(start), 2400u);
-    EXPECT_TRUE(result.started);
-    EXPECT_TRUE(result.timedOut);
-    EXPECT_FALSE(result.ended);
-    EXPECT_TRUE(WaitForLog());
-}
-
 // The tools left running by the time limits are the built ones, so the
 // temporary folder can go while they sleep.
 TEST_F(ProcessExecution, NoPathLeaksAHandle)
@@ -293,11 +247,9 @@ TEST_F(ProcessExecution, NoPathLeaksAHandle)
     const std::string missing = folder_ + "\\missing.exe";
     auto runAllPaths = [&] {
         RunCaptured(builtTool_, "", "", 0, 300);
-        RunAndWait(builtTool_, "", "", 0, 300);
         RunCaptured(ProbeTool(), "linger sleep 3000", "", 0, INFINITE);
-        RunAndWait(ProbeTool(), "release 0", "", 0, INFINITE);
+        RunCaptured(ProbeTool(), "release 0", "", 0, INFINITE);
         RunCaptured(missing, "", "", 0, INFINITE);
-        RunAndWait(missing, "", "", 0, INFINITE);
     };
     runAllPaths();
     const DWORD handlesBefore = HandleCount();
