@@ -28,6 +28,8 @@ public:
     // all (no event to wait on, a pipe that cannot be read), so that nobody
     // waits for a child that may be blocked on a full pipe.
     bool Begin();
+    // Everything read so far.
+    const std::string& Captured() const { return sink_; }
     // False once the pipe has no writer left, or reading has been given up.
     bool IsOpen() const { return open_; }
     // The system's error code of what stopped the reading before the pipe's

@@ -18,12 +18,19 @@ DWORD Remaining(ULONGLONG start, DWORD timeLimit)
     return spent >= timeLimit ? 0 : static_cast<DWORD>(timeLimit - spent);
 }
 
-// A wait that ended on the process or the limit, or failed (with the
-// system's code of why).
+// A wait that ended on the process or the limit, or was stopped by the
+// watch, or failed (with the system's code of why).
 struct WaitEnd {
-    DWORD woke;          // WAIT_OBJECT_0, WAIT_TIMEOUT or WAIT_FAILED
+    DWORD woke;          // WAIT_OBJECT_0, WAIT_TIMEOUT, WAIT_ABANDONED (stopped) or WAIT_FAILED
     DWORD failure = 0;
 };
+
+DWORD WaitForEither(RunWatch* watch, DWORD count, const HANDLE* handles, DWORD timeout,
+                    const std::string& outputSoFar)
+{
+    if (watch) return watch->Wait(count, handles, timeout, outputSoFar);
+    return WaitForMultipleObjects(count, handles, FALSE, timeout);
+}
 
 // Why the output is read while waiting, and how the wait ends:
 // a child that fills the pipe blocks until someone reads, so reading only
@@ -36,20 +43,25 @@ struct WaitEnd {
 // limit is checked on every turn, so output that never stops (from such a
 // grandchild, or before the limit) cannot keep the wait from ending. Giving
 // up only cancels our own read. A read that fails fails the wait: the child
-// could block on the full pipe for ever.
-WaitEnd WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit)
+// could block on the full pipe for ever. A watch may wake the wait early for
+// its own work; only the limit or its request ends the wait then.
+WaitEnd WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit, RunWatch* watch)
 {
     ULONGLONG start = GetTickCount64();
     if (!capture.Begin()) return {WAIT_FAILED, capture.Failure()};
     for (;;) {
+        if (watch && watch->StopRequested()) return {WAIT_ABANDONED};
         DWORD left = Remaining(start, timeLimit);
         HANDLE signals[2] = {process, capture.ReadySignal()};
-        DWORD woke = WaitForMultipleObjects(capture.IsOpen() ? 2 : 1, signals, FALSE, left);
+        DWORD woke = WaitForEither(watch, capture.IsOpen() ? 2 : 1, signals, left, capture.Captured());
         if (woke == WAIT_OBJECT_0) {
             capture.TakeRemainder();
             return {WAIT_OBJECT_0};
         }
-        if (woke == WAIT_TIMEOUT) return {WAIT_TIMEOUT};
+        if (woke == WAIT_TIMEOUT) {
+            if (Remaining(start, timeLimit) == 0) return {WAIT_TIMEOUT};
+            continue;
+        }
         if (woke != WAIT_OBJECT_0 + 1) return {WAIT_FAILED, GetLastError()};
         if (left == 0) return {WAIT_TIMEOUT};
         capture.Collect();
@@ -68,12 +80,28 @@ DWORD KnownFailure(DWORD error)
 constexpr DWORD kEndWait = 5000;
 
 // A run given up on must not leave the tool behind, still writing its
-// output file while the user is told the run failed. Termination only
+// output file while the user is told the run failed; nor what the tool
+// started (through the Linux bridge: the real pdftk). Termination only
 // starts the end, so wait until the process is gone. Terminating a process
 // that has already ended fails, and then there is nothing to wait for.
-void EndProcess(HANDLE process)
+void EndProcess(RedirectedProcess& child)
 {
-    if (TerminateProcess(process, 1)) WaitForSingleObject(process, kEndWait);
+    const BOOL ending = child.job.IsValid() ? TerminateJobObject(child.job.Get(), 1)
+                                            : TerminateProcess(child.process.Get(), 1);
+    if (ending) WaitForSingleObject(child.process.Get(), kEndWait);
+}
+
+// A job that ends everything in it when its last handle closes: even when
+// this program ends unexpectedly, no tool is left behind.
+UniqueHandle CreateKillingJob()
+{
+    UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
+    if (!job.IsValid()) return job;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
+        job.Reset();
+    return job;
 }
 
 // Callers that judge a run by the thread's last-error code get the outcome
@@ -84,6 +112,8 @@ void LeaveLastError(const ProcessResult& result)
         SetLastError(result.startError);
     else if (result.runError != 0)
         SetLastError(result.runError);
+    else if (result.cancelled)
+        SetLastError(ERROR_CANCELLED);
     else if (result.timedOut)
         SetLastError(ERROR_TIMEOUT);
     else if (result.ended)
@@ -170,24 +200,31 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
     startup.StartupInfo.hStdError = writeEnd.Get();
     startup.lpAttributeList = inherited.List();
 
+    // Suspended until it is in its job, so that nothing it starts escapes.
     std::string commandLine = CapturedCommandLine(program, arguments);
-    DWORD flags = EXTENDED_STARTUPINFO_PRESENT | (show == 0 ? CREATE_NO_WINDOW : 0);
+    DWORD flags = EXTENDED_STARTUPINFO_PRESENT | CREATE_SUSPENDED | (show == 0 ? CREATE_NO_WINDOW : 0);
     PROCESS_INFORMATION created{};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr,
                         FolderOrNull(folder), &startup.StartupInfo, &created)) {
         child.startError = GetLastError();
         return child;
     }
-    CloseHandle(created.hThread);
+    UniqueHandle thread(created.hThread);
     child.started = true;
     child.process.Reset(created.hProcess);
+    // Before Windows 8 a program that runs in a job itself cannot give its
+    // child another one; the child then runs without.
+    child.job = CreateKillingJob();
+    if (child.job.IsValid() && !AssignProcessToJobObject(child.job.Get(), child.process.Get()))
+        child.job.Reset();
+    ResumeThread(thread.Get());
     child.writeEnd = std::move(writeEnd);
     child.readEnd = std::move(readEnd);
     return child;
 }
 
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
-                          const std::string& folder, int show, DWORD timeLimit)
+                          const std::string& folder, int show, DWORD timeLimit, RunWatch* watch)
 {
     ProcessResult result;
     RedirectedProcess child = StartRedirected(program, arguments, folder, show);
@@ -202,20 +239,23 @@ ProcessResult RunCaptured(const std::string& program, const std::string& argumen
     std::string output;
     {
         PipeCapture capture(child.readEnd.Get(), output);
-        result = AwaitCaptured(child.process.Get(), capture, timeLimit);
+        result = AwaitCaptured(child, capture, timeLimit, watch);
     }
     result.output = std::move(output);
     LeaveLastError(result);
     return result;
 }
 
-ProcessResult AwaitCaptured(HANDLE process, PipeCapture& capture, DWORD timeLimit)
+ProcessResult AwaitCaptured(RedirectedProcess& child, PipeCapture& capture, DWORD timeLimit, RunWatch* watch)
 {
     ProcessResult result;
     result.started = true;
-    WaitEnd end = WaitWhileReading(process, capture, timeLimit);
-    if (end.woke == WAIT_TIMEOUT) {
-        result.timedOut = true;
+    HANDLE process = child.process.Get();
+    WaitEnd end = WaitWhileReading(process, capture, timeLimit, watch);
+    if (end.woke == WAIT_TIMEOUT || end.woke == WAIT_ABANDONED) {
+        result.timedOut = end.woke == WAIT_TIMEOUT;
+        result.cancelled = end.woke == WAIT_ABANDONED;
+        EndProcess(child);
         return result;
     }
     DWORD failure = end.failure;
@@ -227,7 +267,7 @@ ProcessResult AwaitCaptured(HANDLE process, PipeCapture& capture, DWORD timeLimi
     }
     if (end.woke == WAIT_FAILED || failure != 0) {
         result.runError = KnownFailure(failure);
-        EndProcess(process);
+        EndProcess(child);
     }
     return result;
 }

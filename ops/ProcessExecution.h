@@ -1,5 +1,6 @@
 #pragma once
-// Starting an outside program and waiting for it, its output captured. Nothing here shows anything: callers decide what to tell the user.
+// Starting an outside program and waiting for it, its output captured.
+// Nothing here shows anything: callers decide what to tell the user.
 #include "ops/UniqueHandle.h"
 #include <string>
 #include <windows.h>
@@ -8,13 +9,16 @@ namespace velmora {
 
 class PipeCapture;
 
-// What became of one run. A started run has ended, or timed out, or failed
-// on the way (runError); it may have ended and still failed, when its exit
-// code or the last of its output could not be read.
+// What became of one run. A started run has ended, or timed out, or was
+// cancelled, or failed on the way (runError); it may have ended and still
+// failed, when its exit code or the last of its output could not be read.
+// Whenever it did not end by itself, the program and every process it
+// started were ended before the result was given.
 struct ProcessResult {
     bool started = false;    // the process was created
-    bool ended = false;      // it ended within the time limit
-    bool timedOut = false;   // the time limit ran out first (the program goes on running)
+    bool ended = false;      // it ended by itself within the time limit
+    bool timedOut = false;   // the time limit ran out first
+    bool cancelled = false;  // the caller's watch asked to stop the run
     DWORD exitCode = 0;      // GetExitCodeProcess, when ended
     DWORD startError = 0;    // the error code the failed creation left, when !started
     // The error code of what failed after the start: the capture could not
@@ -24,16 +28,33 @@ struct ProcessResult {
     std::string output;      // standard output and standard error, in the order written
 };
 
+// Lets whoever waits for a run keep doing its own work meanwhile (handling
+// its window's messages, showing the output as it arrives) and stop the run.
+class RunWatch {
+public:
+    // Waits as WaitForMultipleObjects(count, handles, FALSE, timeout) does,
+    // doing the watcher's own work meanwhile; may return WAIT_TIMEOUT before
+    // the timeout. outputSoFar is all the run has written until now.
+    virtual DWORD Wait(DWORD count, const HANDLE* handles, DWORD timeout, const std::string& outputSoFar) = 0;
+    // Asked on every turn of the wait: true stops the run.
+    virtual bool StopRequested() = 0;
+
+protected:
+    ~RunWatch() = default;
+};
+
 // Runs program (always quoted on the command line) with arguments in folder
 // (empty: the caller's current folder), its standard output and standard error
 // on one pipe that is drained while the program runs. show 0 suppresses the
-// console window. timeLimit in milliseconds, or INFINITE.
-// When the limit runs out, output holds what was written until then.
+// console window. timeLimit in milliseconds, or INFINITE; watch, when given,
+// does the waiting. When the limit runs out or the run is stopped, output
+// holds what was written until then.
 // The thread's last-error code is left at startError when the program could
 // not be started, at runError when something failed after the start,
-// ERROR_TIMEOUT when the limit ran out, and 0 otherwise.
+// ERROR_TIMEOUT when the limit ran out, ERROR_CANCELLED when the run was
+// stopped, and 0 otherwise.
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
-                          const std::string& folder, int show, DWORD timeLimit);
+                          const std::string& folder, int show, DWORD timeLimit, RunWatch* watch = nullptr);
 
 // A program started with its standard output and standard error on a pipe,
 // its standard input on the NUL device.
@@ -41,6 +62,10 @@ struct RedirectedProcess {
     bool started = false;
     DWORD startError = 0;    // the error code of the failed pipe set-up or creation
     UniqueHandle process;
+    // The job the program runs in, with everything it starts: ending the job
+    // ends them all, and so does closing it. Invalid where the system would
+    // not give the program a job of its own (then only the program is ended).
+    UniqueHandle job;
     // This process's copy of the child's output handle. Close it at once:
     // the pipe reports its end only when no copy of the write end is left.
     UniqueHandle writeEnd;
@@ -53,11 +78,12 @@ struct RedirectedProcess {
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
                                   const std::string& folder, int show);
 
-// RunCaptured's second half: waits for process while capture reads its
-// output into the capture's sink, and fills in all but the output. Whatever
-// fails on the way ends the process before this returns; only a time limit
-// that runs out leaves it running.
-ProcessResult AwaitCaptured(HANDLE process, PipeCapture& capture, DWORD timeLimit);
+// RunCaptured's second half: waits for the child while capture reads its
+// output into the capture's sink, and fills in all but the output. Unless
+// the child ended by itself, it is ended (with what it started) before this
+// returns.
+ProcessResult AwaitCaptured(RedirectedProcess& child, PipeCapture& capture, DWORD timeLimit,
+                            RunWatch* watch = nullptr);
 
 // The command line RunCaptured hands to CreateProcessA.
 std::string CapturedCommandLine(const std::string& program, const std::string& arguments);

@@ -7,6 +7,8 @@ ToolOutcome JudgeToolRun(const ProcessResult& result)
 {
     if (!result.started)
         return {result.startError, SystemMessageText(result.startError)};
+    if (result.cancelled)
+        return {ERROR_CANCELLED, kCancelledNotice};
     if (result.runError != 0)
         return {result.runError, (result.ended ? "pdftk's run could not be checked: " : "pdftk was stopped: ") +
                                      SystemMessageText(result.runError)};

@@ -8,6 +8,7 @@
 namespace velmora {
 
 inline constexpr char kSuccessNotice[] = "Successful executed";
+inline constexpr char kCancelledNotice[] = "Cancelled: pdftk was stopped before it finished.";
 
 struct ToolOutcome {
     DWORD code = 0;        // the error that decided: start, run, time-out, exit code; 0 for success

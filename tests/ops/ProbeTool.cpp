@@ -3,6 +3,7 @@
 //                   standard handles inherited, and ends at once, so a child
 //                   keeps the output pipe open after the tool has ended
 //   sleep MS        sleeps, then writes "grandchild\n"
+//   family MS       writes "parent\n", starts itself with sleep MS, sleeps MS
 //   spew            writes 64 KB blocks until a write fails, for at most 10 s
 //   release VALUE  releases the semaphore whose handle value (hexadecimal)
 //                  the caller had: the caller sees it signalled only when the
@@ -19,9 +20,8 @@ bool Write(const char* text)
     return WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text, lstrlenA(text), &wrote, nullptr) != FALSE;
 }
 
-int Linger(int argc, char** argv)
+bool StartSelf(int argc, char** argv)
 {
-    Write("parent\n");
     char self[MAX_PATH * 4];
     DWORD length = GetModuleFileNameA(nullptr, self, sizeof self);
     std::string commandLine = "\"" + std::string(self, length) + "\"";
@@ -35,10 +35,16 @@ int Linger(int argc, char** argv)
     PROCESS_INFORMATION created{};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &created))
-        return 1;
+        return false;
     CloseHandle(created.hThread);
     CloseHandle(created.hProcess);
-    return 0;
+    return true;
+}
+
+int Linger(int argc, char** argv)
+{
+    Write("parent\n");
+    return StartSelf(argc, argv) ? 0 : 1;
 }
 
 } // namespace
@@ -47,6 +53,13 @@ int main(int argc, char** argv)
 {
     std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "linger") return Linger(argc, argv);
+    if (mode == "family" && argc > 2) {
+        char* sleepChild[] = {argv[0], argv[1], const_cast<char*>("sleep"), argv[2]};
+        if (!StartSelf(4, sleepChild)) return 1;
+        Write("parent\n");
+        Sleep(std::strtoul(argv[2], nullptr, 10));
+        return 0;
+    }
     if (mode == "spew") {
         std::string block(1 << 16, 's');
         ULONGLONG start = GetTickCount64();

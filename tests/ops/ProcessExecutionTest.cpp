@@ -1,6 +1,7 @@
 #include "ops/CapturePipe.h"
 #include "ops/ProcessExecution.h"
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -303,7 +304,7 @@ TEST(ProcessChildren, CaptureThatCannotBeginEndsTheToolAndKeepsTheCause)
     ProcessResult result;
     {
         PipeCapture nothingToRead(nullptr, output);
-        result = AwaitCaptured(child.process.Get(), nothingToRead, INFINITE);
+        result = AwaitCaptured(child, nothingToRead, INFINITE);
     }
     DWORD exitCode = 0;
     GetExitCodeProcess(child.process.Get(), &exitCode);
@@ -312,6 +313,46 @@ TEST(ProcessChildren, CaptureThatCannotBeginEndsTheToolAndKeepsTheCause)
     EXPECT_EQ(result.runError, static_cast<DWORD>(ERROR_INVALID_HANDLE));
     EXPECT_EQ(WaitForSingleObject(child.process.Get(), 0), static_cast<DWORD>(WAIT_OBJECT_0));
     EXPECT_NE(exitCode, static_cast<DWORD>(STILL_ACTIVE));
+}
+
+// Asks to stop, as a user's click during the wait would, once the tool has
+// written its first line.
+class StopAfterFirstLine : public RunWatch {
+public:
+    DWORD Wait(DWORD count, const HANDLE* handles, DWORD timeout, const std::string& outputSoFar) override
+    {
+        stop = outputSoFar.find('\n') != std::string::npos;
+        return stop ? WAIT_TIMEOUT : WaitForMultipleObjects(count, handles, FALSE, timeout);
+    }
+    bool StopRequested() override { return stop; }
+    bool stop = false;
+};
+
+size_t RunningProbes()
+{
+    size_t count = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        count += lstrcmpiA(entry.szExeFile, "probe_tool.exe") == 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
+// A run stopped by its watcher ends the tool and what the tool started, and
+// says it was cancelled, never that it went well.
+TEST(ProcessChildren, StoppedRunEndsTheToolAndItsChildren)
+{
+    StopAfterFirstLine watch;
+    ProcessResult result = RunCaptured(ProbeTool(), "family 20000", "", 0, INFINITE, &watch);
+    DWORD lastError = GetLastError();
+
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(result.ended);
+    EXPECT_EQ(result.output, "parent\n");
+    EXPECT_EQ(lastError, static_cast<DWORD>(ERROR_CANCELLED));
+    EXPECT_EQ(RunningProbes(), 0u) << "the tool or its child is still running";
 }
 
 TEST(ProcessChildren, InheritOnlyThePipeAndNul)

@@ -39,6 +39,12 @@ TEST(ToolOutcome, TellsSuccessOnlyForACleanExit)
     stuck.timedOut = true;
     EXPECT_EQ(JudgeToolRun(stuck).notice, "pdftk did not finish");
     EXPECT_NE(JudgeToolRun(stuck).code, 0u);
+
+    ProcessResult cancelled;
+    cancelled.started = true;
+    cancelled.cancelled = true;
+    EXPECT_EQ(JudgeToolRun(cancelled).notice, "Cancelled: pdftk was stopped before it finished.");
+    EXPECT_EQ(JudgeToolRun(cancelled).code, static_cast<DWORD>(ERROR_CANCELLED));
 }
 
 // Only a time limit is a time-out; any other failure names its cause.
