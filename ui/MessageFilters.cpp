@@ -55,6 +55,8 @@ bool DoubleClickFilter(Control*, MessageRecord& message, LRESULT*, void*)
     return false;
 }
 
+// A close the handler allows goes on to the window procedure, which ends the
+// program when the main form closes.
 bool CloseFilter(Control* control, MessageRecord& message, LRESULT* result, void*)
 {
     if (message.message != WM_CLOSE)
@@ -67,10 +69,6 @@ bool CloseFilter(Control* control, MessageRecord& message, LRESULT* result, void
         return true;
     }
     EditableEvents(control).closeQuery = CloseEventRef();
-    if (allow && (control == AppMainForm || (!AppMainForm && Rec(control).isForm))) {
-        PostQuitMessage(0);
-        AppTerminated = true;
-    }
     return false;
 }
 

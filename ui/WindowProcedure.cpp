@@ -93,6 +93,8 @@ LRESULT Control::HandleMessage(MessageRecord& message)
 
     switch (message.message) {
     case WM_CLOSE:
+        // The one place where closing ends the program: the main form's close,
+        // or any form's while there is no main form yet.
         if (this == AppMainForm || (!AppMainForm && r_.isForm)) {
             PostQuitMessage(0);
             AppTerminated = true;
