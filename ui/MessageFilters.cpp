@@ -35,7 +35,7 @@ bool BackgroundFillFilter(Control* control, MessageRecord& message, LRESULT*, vo
     for (Control* child : children)
         child->MakeWindow();
     ControlRecord& r = Rec(control);
-    if (!r.transparent && r.window) {
+    if (r.window) {
         HDC dc = reinterpret_cast<HDC>(message.wParam);
         RECT client;
         GetClientRect(r.window, &client);
