@@ -30,15 +30,6 @@ Control* Control::SetColor(uint32_t color)
     return this;
 }
 
-Control* Control::SetTextColor(uint32_t color)
-{
-    if (color == r_.textColor)
-        return this;
-    r_.textColor = color;
-    InvalidateControl(this);
-    return this;
-}
-
 // Controls of one colour share the brush of the outermost of them.
 HBRUSH Control::GetBackgroundBrush()
 {

@@ -25,7 +25,7 @@ void CloseList(Control* combo, bool restore)
         SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(Rec(combo).comboIndexAtDropDown), 0);
 }
 
-LRESULT InnerKeyMessage(Control* combo, HWND inner, MessageRecord& message, WNDPROC previous, bool& done)
+LRESULT InnerKeyMessage(Control* combo, MessageRecord& message, bool& done)
 {
     done = true;
     if (message.wParam == VK_TAB) {
@@ -46,8 +46,6 @@ LRESULT InnerKeyMessage(Control* combo, HWND inner, MessageRecord& message, WNDP
     if (Rec(combo).keyboardFilter && RunKeyboardFilter(combo, message))
         return 0;
     done = false;
-    (void)inner;
-    (void)previous;
     return 0;
 }
 
@@ -72,7 +70,7 @@ LRESULT CALLBACK InnerWindowProcedure(HWND window, UINT message, WPARAM wParam, 
         done = true;
     } else if (IsWindowVisible(combo->Window()) &&
                (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_CHAR)) {
-        result = InnerKeyMessage(combo, window, record, previous, done);
+        result = InnerKeyMessage(combo, record, done);
     }
     if (!done && message == WM_SETFOCUS)
         TrackFocusedChild(combo);

@@ -272,7 +272,6 @@ bool Control::MakeWindow()
     }
     if (GetWindowLongPtrA(window, GWLP_USERDATA) == 0)
         BindControlToWindow(this, window);
-    r_.windowDestroyed = false;
     // Focus rectangles are hidden until the keyboard is used, unless asked.
     SendMessageA(window, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (r_.isForm)

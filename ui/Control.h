@@ -89,12 +89,9 @@ struct ControlRecord {
     bool autoSize = false;
     bool fixedSize = false;
     bool iconShared = false;
-    bool textNotReadBack = false;
     bool repaintOnMove = false;
     bool noRepaintOnText = false;
-    bool transparent = false;
     bool destroyed = false;
-    bool windowDestroyed = false;
     bool positionSet = false;
     bool isForm = false;
     bool isChild = false;
@@ -127,10 +124,8 @@ public:
     // The nearest form at or above this control.
     Control* Form();
     const std::vector<Control*>& Children() const { return r_.children; }
-    bool IsForm() const { return r_.isForm; }
     bool IsChild() const { return r_.isChild; }
     UINT Id() const { return r_.id; }
-    const std::string& KindClassName() const { return r_.className; }
     // For a form: the control that has or will get the keyboard focus.
     Control* FocusedChild() const { return r_.focusedChild; }
 
@@ -172,7 +167,6 @@ public:
     bool IsEnabled();
     DWORD GetStyle() const { return r_.style; }
     Control* SetStyle(DWORD style);
-    DWORD GetExStyle() const { return r_.exStyle; }
     Control* SetExStyle(DWORD exStyle);
     Control* SetBorder(bool on);
     Control* SetTabStop(bool on);
@@ -185,9 +179,6 @@ public:
 
     // ---- colours and fonts (colours: COLORREF, or 0x800000nn = system colour nn) ----
     Control* SetColor(uint32_t color);
-    uint32_t GetColor() const { return r_.backColor; }
-    Control* SetTextColor(uint32_t color);
-    uint32_t GetTextColor() const { return r_.textColor; }
     // The control's font record, made on first use; changes to it reach the
     // window at once.
     FontRecord* GetFont();
@@ -201,7 +192,6 @@ public:
     // from LoadIcon are shared and must be passed with shared = true.
     Control* SetIcon(HICON icon, bool shared = false);
     Control* SetIconFromResource(HINSTANCE instance, const char* name);
-    HICON GetIcon() const { return r_.icon; }
 
     // ---- buttons, lists and edit boxes ----
     bool IsChecked();
@@ -233,16 +223,9 @@ public:
     {
         return SetKeyDownHandler(MakeEventRef(context, handler));
     }
-    Control* SetKeyUpHandler(KeyEventRef handler);
-    Control* SetCharacterHandler(KeyEventRef handler);
     Control* SetChangeHandler(EventRef handler);
-    Control* SetGotFocusHandler(EventRef handler);
-    Control* SetLostFocusHandler(EventRef handler);
     Control* SetFocusMovedAwayHandler(EventRef handler);
-    Control* SetSelectionChangedHandler(EventRef handler);
     Control* SetListDroppedDownHandler(EventRef handler);
-    Control* SetListClosedUpHandler(EventRef handler);
-    Control* SetPreview(PreviewRef preview);
     const EventBlock& Events() const { return *r_.events; }
 
     // ---- keyboard ----

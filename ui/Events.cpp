@@ -21,7 +21,7 @@ EventBlock& EditableEvents(Control* control)
 
 uint32_t CurrentShiftState()
 {
-    auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    auto down = [](int key) { return GetKeyState(key) < 0; };
     uint32_t state = 0;
     if (down(VK_LBUTTON)) state |= ShiftLeftButton;
     if (down(VK_RBUTTON)) state |= ShiftRightButton;
@@ -53,35 +53,9 @@ Control* Control::SetKeyDownHandler(KeyEventRef handler)
     return this;
 }
 
-Control* Control::SetKeyUpHandler(KeyEventRef handler)
-{
-    EditableEvents(this).keyUp = handler;
-    r_.keyboardFilter = true;
-    return this;
-}
-
-Control* Control::SetCharacterHandler(KeyEventRef handler)
-{
-    EditableEvents(this).character = handler;
-    r_.keyboardFilter = true;
-    return this;
-}
-
 Control* Control::SetChangeHandler(EventRef handler)
 {
     EditableEvents(this).change = handler;
-    return this;
-}
-
-Control* Control::SetGotFocusHandler(EventRef handler)
-{
-    EditableEvents(this).gotFocus = handler;
-    return this;
-}
-
-Control* Control::SetLostFocusHandler(EventRef handler)
-{
-    EditableEvents(this).lostFocus = handler;
     return this;
 }
 
@@ -91,27 +65,9 @@ Control* Control::SetFocusMovedAwayHandler(EventRef handler)
     return this;
 }
 
-Control* Control::SetSelectionChangedHandler(EventRef handler)
-{
-    EditableEvents(this).selectionChanged = handler;
-    return this;
-}
-
 Control* Control::SetListDroppedDownHandler(EventRef handler)
 {
     EditableEvents(this).listDroppedDown = handler;
-    return this;
-}
-
-Control* Control::SetListClosedUpHandler(EventRef handler)
-{
-    EditableEvents(this).listClosedUp = handler;
-    return this;
-}
-
-Control* Control::SetPreview(PreviewRef preview)
-{
-    EditableEvents(this).preview = preview;
     return this;
 }
 

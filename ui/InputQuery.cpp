@@ -1,10 +1,10 @@
 #include "ui/InputQuery.h"
 #include "ui/Application.h"
 #include "ui/Colors.h"
-#include "ui/Control.h"
+#include "ui/ControlInternals.h"
 #include "ui/ControlKinds.h"
 #include "ui/Fonts.h"
-#include "ui/MessageLoop.h"
+#include "ui/ModalForms.h"
 #include <windows.h>
 
 namespace velmora {
@@ -16,9 +16,13 @@ constexpr intptr_t OkCode = 1;
 constexpr intptr_t CancelCode = 2;
 constexpr intptr_t EscapeCode = -1;
 
+// Dialog units: a quarter of the font's average character width across,
+// an eighth of its height down.
 struct DialogUnits {
     int x;   // average character width
     int y;   // character height
+    int Across(int units) const { return MulDiv(units, x, 4); }
+    int Down(int units) const { return MulDiv(units, y, 8); }
 };
 
 DialogUnits MeasureUnits(Control* form)
@@ -27,20 +31,54 @@ DialogUnits MeasureUnits(Control* form)
     return {size.cx / 52, size.cy};
 }
 
-// Releases the dialog however the query ends, and hands AppTerminated back:
-// as it was, unless the program was asked to end while the dialog was up.
+// Whatever the query changes outside its own form is handed back when it
+// ends: AppTerminated as it was, unless the program was asked to end while
+// the query was up; and the main form's message preview, which registering
+// OK and Cancel as dialog-key buttons takes over.
 class QueryScope {
 public:
-    QueryScope() : saved_(AppTerminated) { AppTerminated = false; }
+    QueryScope() : terminated_(AppTerminated), main_(AppMainForm)
+    {
+        AppTerminated = false;
+        TakeReference(main_);
+        if (main_) {
+            preview_ = Rec(main_).events->preview;
+            savedPreview_ = Rec(main_).events->savedPreview;
+        }
+    }
     ~QueryScope()
     {
         ReleaseObject(form);
-        AppTerminated = saved_ || AppTerminated;
+        if (main_)
+            RestorePreviews();
+        ReleaseObject(main_);
+        AppTerminated = terminated_ || AppTerminated;
     }
+    QueryScope(const QueryScope&) = delete;
+    QueryScope& operator=(const QueryScope&) = delete;
+
     Control* form = nullptr;
 
 private:
-    bool saved_;
+    static bool Same(const PreviewRef& a, const PreviewRef& b)
+    {
+        return a.handler == b.handler && a.context == b.context;
+    }
+
+    void RestorePreviews()
+    {
+        const EventBlock& now = *Rec(main_).events;
+        if (Same(now.preview, preview_) && Same(now.savedPreview, savedPreview_))
+            return;
+        EventBlock& events = EditableEvents(main_);
+        events.preview = preview_;
+        events.savedPreview = savedPreview_;
+    }
+
+    bool terminated_;
+    Control* main_;
+    PreviewRef preview_;
+    PreviewRef savedPreview_;
 };
 
 Control* CreateQueryButton(Control* form, const char* caption, intptr_t code, int left, int top, DialogUnits u)
@@ -48,21 +86,11 @@ Control* CreateQueryButton(Control* form, const char* caption, intptr_t code, in
     Control* button = CreateButton(form, caption);
     button->SetModalResult(static_cast<int>(code));
     button->SetDialogKeyButton(code == OkCode ? VK_RETURN : VK_ESCAPE, true);
-    button->SetLeft(left)->SetTop(top)->ResizeTo(MulDiv(50, u.x, 4), MulDiv(14, u.y, 8));
+    button->SetLeft(left)->SetTop(top)->ResizeTo(u.Across(50), u.Down(14));
     button->SetTag(code);
     button->SetClickHandler(&EndQuery, form);
     button->SetKeyDownHandler(&QueryKeyDown, form);
     return button;
-}
-
-// Waits without spinning: sleeps until input arrives whenever the queue is
-// empty.
-void WaitForAnswer(Control* form)
-{
-    while (!AppTerminated && form->HasWindow() && form->GetModalResult() == 0) {
-        if (!PumpOneMessage(form))
-            MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
 }
 
 } // namespace
@@ -77,12 +105,12 @@ bool QueryText(const std::string& title, const std::string& prompt, std::string&
     const DialogUnits u = MeasureUnits(form);
     form->SetIcon(LoadIconA(nullptr, IDI_ASTERISK), true);
     form->SetStyle(form->GetStyle() & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    form->SetClientWidth(MulDiv(180, u.x, 4));
+    form->SetClientWidth(u.Across(180));
 
     Control* label = CreateLabel(form, prompt);
     label->SetBorder(false)->SetColor(ButtonFaceColor);
-    label->SetLeft(MulDiv(8, u.x, 4))->SetTop(MulDiv(8, u.y, 8));
-    label->SetSizeLimit(MaxWidthLimit, static_cast<int16_t>(MulDiv(164, u.x, 4)));
+    label->SetLeft(u.Across(8))->SetTop(u.Down(8));
+    label->SetSizeLimit(MaxWidthLimit, static_cast<int16_t>(u.Across(164)));
     label->MakeWindow();
     label->SetHeight(label->GetPaintContext()->GetTextHeight(prompt));
     label->SetWidth(label->GetPaintContext()->GetTextWidth(prompt));
@@ -90,19 +118,23 @@ bool QueryText(const std::string& title, const std::string& prompt, std::string&
     Control* edit = CreateEditBox(form, 0);
     edit->SetBorder(true)->SetColor(RGB(255, 255, 255));
     edit->SetLeft(label->GetLeft())->SetTop(label->GetTop() + label->GetHeight() + 5);
-    edit->SetWidth(MulDiv(164, u.x, 4));
+    edit->SetWidth(u.Across(164));
     edit->SetTextLimit(255)->SetTag(OkCode);
     edit->SetKeyDownHandler(&QueryKeyDown, form);
     edit->SetText(value)->SelectAllText();
     edit->MakeWindow();
 
     const int top = edit->GetTop() + edit->GetHeight() + 15;
-    CreateQueryButton(form, "OK", OkCode, MulDiv(38, u.x, 4), top, u);
-    Control* cancel = CreateQueryButton(form, "Cancel", CancelCode, MulDiv(92, u.x, 4), top, u);
+    CreateQueryButton(form, "OK", OkCode, u.Across(38), top, u);
+    Control* cancel = CreateQueryButton(form, "Cancel", CancelCode, u.Across(92), top, u);
     form->SetClientHeight(cancel->GetTop() + cancel->GetHeight() + 13);
 
-    form->CenterWindow()->EnableKeyboardNavigation()->SetResizable(false)->SetVisible(true);
-    WaitForAnswer(form);
+    form->CenterWindow()->EnableKeyboardNavigation()->SetResizable(false);
+    // As modal as the Output window: while the query is up, no action of the
+    // main window can start another operation inside this one.
+    ModalScope modal(form);
+    form->SetVisible(true);
+    modal.Wait();
 
     if (form->GetModalResult() != OkCode)
         return false;

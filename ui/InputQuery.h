@@ -9,9 +9,10 @@ namespace velmora {
 class Control;
 
 // Shows a dialog titled title with the one-line prompt and value proposed
-// (selected, so typing replaces it). True when it ended with OK; value then
-// holds the text. Cancel, Escape and the close box give false and leave
-// value as it was.
+// (selected, so typing replaces it), modal like the Output window: the main
+// form takes no input until it ends. True when it ended with OK; value then
+// holds the text. Cancel, Escape, the close box and the program's end give
+// false and leave value as it was.
 bool QueryText(const std::string& title, const std::string& prompt, std::string& value);
 
 // The text after OK, otherwise the default text.

@@ -17,7 +17,6 @@ public:
     LayerObject(const LayerObject&) = delete;
     LayerObject& operator=(const LayerObject&) = delete;
 
-    int ReferenceCount() const { return references_; }
     bool IsBeingDestroyed() const { return destroying_; }
 
     // Called with the object just before its free list runs; at most once.

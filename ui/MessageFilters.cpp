@@ -35,7 +35,7 @@ bool BackgroundFillFilter(Control* control, MessageRecord& message, LRESULT*, vo
     for (Control* child : children)
         child->MakeWindow();
     ControlRecord& r = Rec(control);
-    if (!r.transparent && r.window) {
+    if (r.window) {
         HDC dc = reinterpret_cast<HDC>(message.wParam);
         RECT client;
         GetClientRect(r.window, &client);
@@ -55,6 +55,8 @@ bool DoubleClickFilter(Control*, MessageRecord& message, LRESULT*, void*)
     return false;
 }
 
+// A close the handler allows goes on to the window procedure, which ends the
+// program when the main form closes.
 bool CloseFilter(Control* control, MessageRecord& message, LRESULT* result, void*)
 {
     if (message.message != WM_CLOSE)
@@ -67,10 +69,6 @@ bool CloseFilter(Control* control, MessageRecord& message, LRESULT* result, void
         return true;
     }
     EditableEvents(control).closeQuery = CloseEventRef();
-    if (allow && (control == AppMainForm || (!AppMainForm && Rec(control).isForm))) {
-        PostQuitMessage(0);
-        AppTerminated = true;
-    }
     return false;
 }
 

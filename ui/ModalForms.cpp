@@ -4,7 +4,6 @@
 #include "ui/Application.h"
 #include "ui/ControlInternals.h"
 #include "ui/MessageLoop.h"
-#include <vector>
 
 namespace velmora {
 
@@ -35,6 +34,65 @@ void FocusAgain(Control* control)
 
 } // namespace
 
+ModalScope::ModalScope(Control* form) : form_(form), main_(AppMainForm)
+{
+    // Nothing taking part in the wait may vanish under it.
+    TakeReference(form_);
+    TakeReference(main_);
+    form_->AddMessageFilter(&ModalCloseFilter);
+    if (main_ && main_ != form_ && main_->IsEnabled()) {
+        refocus_ = main_->FocusedChild();
+        TakeReference(refocus_);
+        EnableWindow(main_->GetHandle(), FALSE);
+        ++Rec(main_).disableCount;
+        main_->AddMessageFilter(&DisabledClickFilter);
+        disabledMain_ = true;
+    }
+    ++Rec(form_).modalLevel;
+    if (main_) {
+        outerModal_ = Rec(main_).modalForm;
+        Rec(main_).modalForm = form_;
+    }
+    EnableWindow(form_->GetHandle(), TRUE);
+}
+
+ModalScope::~ModalScope()
+{
+    --Rec(form_).modalLevel;
+    if (Rec(form_).modalLevel == 0)
+        form_->RemoveMessageFilter(&ModalCloseFilter);
+    if (main_) {
+        // An outer wait, if any, is the one running again.
+        Rec(main_).modalForm = outerModal_;
+        if (disabledMain_) {
+            ControlRecord& r = Rec(main_);
+            if (r.disableCount > 0)
+                --r.disableCount;
+            if (r.disableCount == 0)
+                main_->RemoveMessageFilter(&DisabledClickFilter);
+            if (main_->Window())
+                EnableWindow(main_->Window(), TRUE);
+        }
+        if (main_->Window())
+            PostMessageA(main_->Window(), WM_ACTIVATE, WA_ACTIVE, 0);
+    }
+    if (refocus_) {
+        FocusAgain(refocus_);
+        ReleaseObject(refocus_);
+    }
+    ReleaseObject(main_);
+    ReleaseObject(form_);
+}
+
+void ModalScope::Wait()
+{
+    Rec(form_).modalResult = 0;
+    while (!AppTerminated && Rec(form_).modalResult == 0 && form_->HasWindow()) {
+        WaitMessage();
+        PumpPendingMessages(AppMainForm);
+    }
+}
+
 int ShowAsModal(Control* form)
 {
     if (!form)
@@ -43,64 +101,14 @@ int ShowAsModal(Control* form)
         ShowInFront(form);
         return 0;
     }
-    // Nothing taken part in the wait may vanish under it.
+    // The result is read after the scope has let go of the form.
     TakeReference(form);
-    form->AddMessageFilter(&ModalCloseFilter);
-
-    std::vector<Control*> disabled;
-    Control* main = AppMainForm;
-    Control* reactivate = main;
-    Control* refocus = nullptr;
-    if (main) {
-        TakeReference(main);
-        if (main->IsEnabled()) {
-            refocus = main->FocusedChild();
-            TakeReference(refocus);
-            disabled.push_back(main);
-            TakeReference(main);
-            EnableWindow(main->GetHandle(), FALSE);
-            ++Rec(main).disableCount;
-            main->AddMessageFilter(&DisabledClickFilter);
-        }
+    {
+        ModalScope modal(form);
+        ShowInFront(form);
+        modal.Wait();
     }
-    ++Rec(form).modalLevel;
-    Control* outerModal = main ? Rec(main).modalForm : nullptr;
-    if (main)
-        Rec(main).modalForm = form;
-    EnableWindow(form->GetHandle(), TRUE);
-    ShowInFront(form);
-
-    Rec(form).modalResult = 0;
-    while (!AppTerminated && Rec(form).modalResult == 0 && form->HasWindow()) {
-        WaitMessage();
-        PumpPendingMessages(AppMainForm);
-    }
-
-    --Rec(form).modalLevel;
-    // An outer wait, if any, is the one running again.
-    if (main)
-        Rec(main).modalForm = outerModal;
-    if (Rec(form).modalLevel == 0)
-        form->RemoveMessageFilter(&ModalCloseFilter);
-    for (Control* window : disabled) {
-        ControlRecord& r = Rec(window);
-        if (r.disableCount > 0)
-            --r.disableCount;
-        if (r.disableCount == 0)
-            window->RemoveMessageFilter(&DisabledClickFilter);
-        if (window->Window())
-            EnableWindow(window->Window(), TRUE);
-        ReleaseObject(window);
-    }
-    if (reactivate && reactivate->Window())
-        PostMessageA(reactivate->Window(), WM_ACTIVATE, WA_ACTIVE, 0);
-    if (refocus) {
-        FocusAgain(refocus);
-        ReleaseObject(refocus);
-    }
-    if (main)
-        ReleaseObject(main);
-    const int result = Rec(form).modalResult;
+    const int result = form->GetModalResult();
     ReleaseObject(form);
     return result;
 }

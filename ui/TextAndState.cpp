@@ -17,7 +17,7 @@ Control* Control::SetText(const std::string& text)
 
 std::string Control::GetText()
 {
-    if (r_.window && !r_.textNotReadBack) {
+    if (r_.window) {
         const int length = GetWindowTextLengthA(r_.window);
         std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
         const int read = GetWindowTextA(r_.window, buffer.data(), length + 1);

@@ -93,13 +93,14 @@ LRESULT Control::HandleMessage(MessageRecord& message)
 
     switch (message.message) {
     case WM_CLOSE:
+        // The one place where closing ends the program: the main form's close,
+        // or any form's while there is no main form yet.
         if (this == AppMainForm || (!AppMainForm && r_.isForm)) {
             PostQuitMessage(0);
             AppTerminated = true;
         }
         return DefaultProcessing(message);
     case WM_DESTROY:
-        r_.windowDestroyed = true;
         RemoveLayerProperties(message.window);
         return DefaultProcessing(message);
     case WM_NCDESTROY: {
@@ -150,15 +151,10 @@ bool GenericChildFilter(Control* control, MessageRecord& message, LRESULT* resul
     ControlRecord& r = Rec(control);
     if (message.message >= ReflectedColorFirst && message.message <= ReflectedColorLast) {
         HDC dc = reinterpret_cast<HDC>(message.wParam);
-        ::SetTextColor(dc, ResolveColor(r.textColor));
-        if (r.transparent) {
-            SetBkMode(dc, TRANSPARENT);
-            *result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-        } else {
-            SetBkMode(dc, OPAQUE);
-            SetBkColor(dc, ResolveColor(r.backColor));
-            *result = reinterpret_cast<LRESULT>(control->GetBackgroundBrush());
-        }
+        SetTextColor(dc, ResolveColor(r.textColor));
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, ResolveColor(r.backColor));
+        *result = reinterpret_cast<LRESULT>(control->GetBackgroundBrush());
         return true;
     }
     if (message.message == ReflectedCommand) {

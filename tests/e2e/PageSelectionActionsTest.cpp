@@ -67,6 +67,18 @@ protected:
     std::string input;
 };
 
+POINT CentreOf(const RECT& rect)
+{
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+RECT RectOf(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
 } // namespace
 
 TEST_F(PageSelectionActions, CatWantsBothPageFieldsBeforeAnyDialog)
@@ -161,6 +173,37 @@ TEST_F(PageSelectionActions, RemoveRunsNothingUnlessConfirmedWithPages)
     WaitForText(query.edit, "");
     ClickButton(query.ok);
     WaitUntilGone(query.form);
+    ExpectNothingRan(Session(), before);
+}
+
+// The query is modal: a real click on another action of the main window
+// starts no second operation inside the first.
+TEST_F(PageSelectionActions, RemoveQueryKeepsTheMainWindowFromStartingAnything)
+{
+    const size_t before = RunsSoFar();
+    HWND main = Session().MainWindow();
+    const RECT repair = RectOf(ButtonOf(Session(), "Repair a PDF"));
+    QueryView query = StartRemove();
+    const RECT shown = RectOf(query.form);
+    RECT overlap = {};
+    ASSERT_FALSE(IntersectRect(&overlap, &repair, &shown)) << "the query hides the button";
+    EXPECT_FALSE(IsWindowEnabled(main));
+
+    ClickMouseAt(CentreOf(repair));
+    // Keys queue up behind the click: once they have emptied the box, the
+    // click has been handled.
+    ClearEdit(query.edit);
+    for (HWND window : TopWindowsOf(Session().ProcessId()))
+        if (window != main && window != query.form && IsWindowVisible(window))
+            ADD_FAILURE() << "the click started " << ClassOf(window) << " " << Quoted(TextOf(window));
+
+    ClickButton(query.cancel);
+    WaitUntilGone(query.form);
+    ExpectNothingRan(Session(), before);
+
+    // The main window takes clicks again.
+    ClickMouseAt(CentreOf(RectOf(ButtonOf(Session(), "Remove"))));
+    CancelPdfDialog(Session());
     ExpectNothingRan(Session(), before);
 }
 

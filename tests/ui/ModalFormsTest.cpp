@@ -1,5 +1,6 @@
 // Showing a form modally over the main form.
 #include "UiTestSupport.h"
+#include "ui/InputQuery.h"
 
 using namespace uitest;
 
@@ -161,3 +162,42 @@ TEST_F(ModalForms, ProgramEndDuringTheWaitEndsItWithZero)
     EXPECT_TRUE(IsWindowEnabled(main->Window()));
 }
 
+
+// The input query is modal like the Output window, however it ends.
+TEST_F(ModalForms, InputQueryDisablesTheMainFormUntilItEnds)
+{
+    const std::pair<std::string, void (*)(HWND)> endings[] = {
+        {"OK", [](HWND query) { ClickAt(FindWindowExA(query, nullptr, "obj_BUTTON", "OK")); }},
+        {"Cancel", [](HWND query) { ClickAt(FindWindowExA(query, nullptr, "obj_BUTTON", "Cancel")); }},
+        {"Escape", [](HWND) { PressKey(VK_ESCAPE); }},
+        {"close box", [](HWND query) { SendMessageA(query, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"program end", [](HWND) { PostQuitMessage(0); }},
+    };
+    int mainClicks = 0;
+    mainButton->SetClickHandler(MakeEventRef(&mainClicks, +[](int* clicks, Control*) { ++*clicks; }));
+    for (const auto& ending : endings) {
+        SCOPED_TRACE(ending.first);
+        bool mainDisabled = false;
+        HWND query = nullptr, modal = nullptr;
+        RunLater(100, [&] {
+            query = FindWindowA("obj_Form", "Pages");
+            mainDisabled = !IsWindowEnabled(main->Window());
+            modal = main->ModalForm() ? main->ModalForm()->Window() : nullptr;
+            ClickAt(mainButton->Window());
+            ending.second(query);
+        });
+        RunLater(6000, [] { AppTerminated = true; });
+        std::string value = "A1-12";
+        EXPECT_EQ(QueryText("Pages", "Which pages?", value), ending.first == "OK");
+        EXPECT_EQ(AppTerminated, ending.first == "program end");
+        AppTerminated = false;
+        EXPECT_TRUE(mainDisabled);
+        EXPECT_EQ(mainClicks, 0);
+        EXPECT_EQ(modal, query);
+        EXPECT_TRUE(IsWindowEnabled(main->Window()));
+        EXPECT_EQ(main->DisableCount(), 0);
+        EXPECT_FALSE(main->Events().preview.IsSet()) << "the query left its key logic on the main form";
+        PumpFor(30);
+        EXPECT_EQ(GetFocus(), mainButton->Window());
+    }
+}

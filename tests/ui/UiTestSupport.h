@@ -125,7 +125,13 @@ inline void ClickAt(HWND window, bool twice = false)
 // Every test starts with no main form and a quiet queue.
 class UiTest : public ::testing::Test {
 protected:
-    void SetUp() override { Reset(); }
+    void SetUp() override
+    {
+        // A window opening under the pointer an earlier test left there
+        // takes it for the user's (a dropped-down list follows it).
+        SetCursorPos(0, 0);
+        Reset();
+    }
     void TearDown() override
     {
         // Work left for later belongs to this test only.
