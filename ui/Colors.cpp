@@ -6,8 +6,8 @@ namespace velmora {
 
 COLORREF ResolveColor(uint32_t color)
 {
-    if (color & 0x80000000u)
-        return GetSysColor(static_cast<int>(color & 0x7F));
+    if (color & SystemColorFlag)
+        return GetSysColor(static_cast<int>(color & SystemColorIndexMask));
     return static_cast<COLORREF>(color);
 }
 

@@ -11,7 +11,8 @@ namespace velmora {
 
 namespace {
 
-// Children take identifiers from one program-wide 16-bit counter.
+// Children take identifiers from one program-wide 16-bit counter, from 0x8000
+// up: clear of IDOK, IDCANCEL and the other small ids the system gives meaning.
 uint16_t nextControlId = 0x8000;
 
 // The Win32 procedure each layer class was derived from, by class name.
@@ -150,7 +151,7 @@ void ConstructChild(Control* control, DWORD kindStyle, int width, int height)
     ControlRecord& p = Rec(r.parent);
     r.style = kindStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     r.isChild = true;
-    r.navigationKeyMask = 0x0F;
+    r.navigationKeyMask = NavigateByAnyKey;
     if (r.threeD & 1) {
         r.style &= ~WS_BORDER;
         r.exStyle |= WS_EX_CLIENTEDGE;
@@ -234,7 +235,10 @@ bool Control::MakeWindow()
         if (!GetClassInfoA(module, r_.className.c_str(), &windowClass))
             defaultClass();
         windowClass.hInstance = module;
-        windowClass.style &= 0xFFFFBF1F;   // no global, own, class or parent DC
+        // A superclass keeps the base class's style but not its DC sharing
+        // (BUTTON and EDIT have CS_PARENTDC, which would let a control paint
+        // over its siblings despite WS_CLIPSIBLINGS), and is the program's own.
+        windowClass.style &= ~static_cast<UINT>(CS_GLOBALCLASS | CS_OWNDC | CS_CLASSDC | CS_PARENTDC);
         if (!r_.previousProc)
             r_.previousProc = windowClass.lpfnWndProc;
     }

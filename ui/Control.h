@@ -6,6 +6,7 @@
 //     CreateButton(panel, "Burst a PDF")->PlaceAt(111, 7)->SetAutoSize(true);
 // A form owns its children: they sit in its free list and are released, in
 // creation order, before the form's own window is destroyed.
+#include "ui/Colors.h"
 #include "ui/Events.h"
 #include "ui/LayerObject.h"
 #include <cstdint>
@@ -38,7 +39,7 @@ enum PanelEdge { RaisedEdge = 0, SunkenEdge = 1, NoEdge = 2 };
 struct ControlRecord {
     HWND window = nullptr;
     UINT classStyle = CS_OWNDC;
-    DWORD style = 0x16CF0000;
+    DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     DWORD exStyle = WS_EX_CONTROLPARENT;
     WNDPROC previousProc = nullptr;     // the Win32 class procedure
     Control* parent = nullptr;
@@ -47,7 +48,6 @@ struct ControlRecord {
     bool takesEnter = false;            // button kinds and multi-line edit boxes
     bool isDefaultButton = false;
     bool isCancelButton = false;
-    bool isRadio = false;
     uint8_t navigationKeyMask = 0;
     int16_t tabPosition = 0;
     int16_t tabCounter = 0;             // forms: positions handed out so far
@@ -63,8 +63,8 @@ struct ControlRecord {
     bool (*navigate)(Control* control, UINT key, bool released) = nullptr;
 
     UINT id = 0;
-    uint32_t textColor = 0x80000008;
-    uint32_t backColor = 0x8000000F;
+    uint32_t textColor = WindowTextColor;
+    uint32_t backColor = ButtonFaceColor;
     FontRecord* font = nullptr;
     int8_t margin = 2;
     int8_t extraTop = 0, extraBottom = 0, extraLeft = 0, extraRight = 0;

@@ -27,6 +27,16 @@ struct KindMessageTable {
     UINT clearMessage;           // 0: clearing sets the text to empty
 };
 
+// Which key pairs may move the focus on from a control (its navigation key
+// mask). Only the Tab pair ever does; the others are what a kind would allow.
+enum NavigationKeys : uint8_t {
+    NavigateByTab = 1,
+    NavigateByLeftRight = 2,
+    NavigateByUpDown = 4,
+    NavigateByPage = 8,
+    NavigateByAnyKey = NavigateByTab | NavigateByLeftRight | NavigateByUpDown | NavigateByPage,
+};
+
 struct ControlAccess {
     static ControlRecord& Record(Control* control) { return control->r_; }
     static void KindClick(Control* control) { control->KindClick(); }

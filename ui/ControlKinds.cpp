@@ -21,6 +21,18 @@ const KindMessageTable ComboMessages = {CBN_DBLCLK, CBN_SETFOCUS, CBN_KILLFOCUS,
                                         CB_GETCOUNT, CB_GETITEMDATA, CB_DELETESTRING, CB_INSERTSTRING,
                                         CB_SETITEMDATA, CB_GETCURSEL, CB_SETCURSEL, 0, false, CB_RESETCONTENT};
 
+// The fixed window styles of the kinds. Every button kind reports focus
+// changes (BS_NOTIFY); labels and panels report clicks (SS_NOTIFY) and
+// show an ampersand as it is (SS_NOPREFIX).
+constexpr DWORD ShownChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD LabelStyle = ShownChild | SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY;
+constexpr DWORD GroupBoxStyle = ShownChild | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX;
+constexpr DWORD PushButtonStyle = ShownChild | WS_TABSTOP | BS_NOTIFY | BS_PUSHLIKE | BS_PUSHBUTTON;
+constexpr DWORD CheckBoxStyle = ShownChild | WS_TABSTOP | BS_NOTIFY | BS_AUTOCHECKBOX;
+constexpr DWORD RadioButtonStyle = ShownChild | WS_GROUP | WS_TABSTOP | BS_NOTIFY | BS_RADIOBUTTON;
+constexpr DWORD EditBoxFixedStyle = ShownChild | WS_BORDER | WS_TABSTOP;
+constexpr DWORD ComboBoxFixedStyle = ShownChild | WS_VSCROLL | WS_TABSTOP | CBS_HASSTRINGS;
+
 class PlainControl : public Control {
 public:
     PlainControl() = default;
@@ -120,7 +132,8 @@ DWORD ComboBoxStyle(uint16_t options)
     if (options & ComboOwnerDrawFixed) style |= CBS_OWNERDRAWFIXED;
     if (options & ComboOwnerDrawVariable) style |= CBS_OWNERDRAWVARIABLE;
     if (options & ComboSimple) style |= CBS_SIMPLE;
-    if (!(style & 3))
+    // CBS_DROPDOWNLIST covers the bits of all three types.
+    if (!(style & CBS_DROPDOWNLIST))
         style |= CBS_DROPDOWN;
     return style;
 }
@@ -140,7 +153,7 @@ Control* CreateForm(Control* parent, const std::string& caption)
 
 Control* CreateLabel(Control* parent, const std::string& caption)
 {
-    Control* label = NewChild(parent, "STATIC", StaticMessages, false, 0x5000018C, 64, 22);
+    Control* label = NewChild(parent, "STATIC", StaticMessages, false, LabelStyle, 64, 22);
     ControlRecord& r = Rec(label);
     r.repaintOnMove = true;
     r.noRepaintOnText = true;
@@ -156,16 +169,16 @@ Control* CreatePanel(Control* parent, int edge)
         edgeStyle = WS_DLGFRAME;
     else if (edge == SunkenEdge)
         edgeStyle = SS_SUNKEN;
-    Control* panel = NewChild(parent, "STATIC", StaticMessages, false, 0x5000018C | edgeStyle, 100, 100);
+    Control* panel = NewChild(parent, "STATIC", StaticMessages, false, LabelStyle | edgeStyle, 100, 100);
     SetFitAllowance(panel, 1, 1);
     return panel;
 }
 
 Control* CreateGroupBox(Control* parent, const std::string& caption)
 {
-    Control* group = NewChild(parent, "BUTTON", ButtonMessages, false, 0x56000007, 100, 100);
+    Control* group = NewChild(parent, "BUTTON", ButtonMessages, false, GroupBoxStyle, 100, 100);
     ControlRecord& r = Rec(group);
-    r.extraTop = 22;
+    r.extraTop = 22;   // room for the caption
     r.extraBottom = 2;
     r.extraLeft = 2;
     r.extraRight = 2;
@@ -178,22 +191,21 @@ Control* CreateButton(Control* parent, const std::string& caption)
 {
     Control* button = CreateObject<PlainControl>();
     ConstructControl(button, parent, "BUTTON", &ButtonMessages, false);
-    return NewButton(parent, caption, 0x50015000, 64, 22, 14, button);
+    return NewButton(parent, caption, PushButtonStyle, 64, 22, 14, button);
 }
 
 Control* CreateCheckBox(Control* parent, const std::string& caption)
 {
     Control* box = CreateObject<PlainControl>();
     ConstructControl(box, parent, "BUTTON", &ButtonMessages, false);
-    return NewButton(parent, caption, 0x50014003, 72, 22, 24, box);
+    return NewButton(parent, caption, CheckBoxStyle, 72, 22, 24, box);
 }
 
 Control* CreateRadioButton(Control* parent, const std::string& caption)
 {
     Control* radio = CreateObject<RadioButtonControl>();
     ConstructControl(radio, parent, "BUTTON", &ButtonMessages, false);
-    NewButton(parent, caption, 0x50034004, 72, 22, 24, radio);
-    Rec(radio).isRadio = true;
+    NewButton(parent, caption, RadioButtonStyle, 72, 22, 24, radio);
     // The radio buttons of one parent form one group, from the first created
     // to the last; the first starts checked.
     HWND parentWindow = parent ? parent->GetHandle() : nullptr;
@@ -211,12 +223,14 @@ Control* CreateRadioButton(Control* parent, const std::string& caption)
 Control* CreateEditBox(Control* parent, uint16_t options)
 {
     const bool multiLine = (options & EditMultiLine) != 0;
-    Control* edit = NewChild(parent, "EDIT", EditMessages, true, EditBoxStyle(options) | 0x50810000,
+    Control* edit = NewChild(parent, "EDIT", EditMessages, true, EditBoxStyle(options) | EditBoxFixedStyle,
                              multiLine ? 200 : 100, multiLine ? 200 : 22);
     ControlRecord& r = Rec(edit);
-    r.navigationKeyMask = multiLine ? 0x01 : 0x0D;
+    // Left and Right move the caret, and in several lines so do Up, Down and
+    // the page keys.
+    r.navigationKeyMask = multiLine ? NavigateByTab : (NavigateByTab | NavigateByUpDown | NavigateByPage);
     if (options & EditKeepsTab)
-        r.navigationKeyMask &= ~1;
+        r.navigationKeyMask &= ~NavigateByTab;
     r.takesEnter = multiLine;
     SetFitAllowance(edit, 0, 6);
     return edit;
@@ -225,8 +239,10 @@ Control* CreateEditBox(Control* parent, uint16_t options)
 Control* CreateComboBox(Control* parent, uint16_t options)
 {
     Control* combo = NewChild<ComboBoxControl>(parent, "COMBOBOX", ComboMessages, true,
-                                               ComboBoxStyle(options) | 0x50210200, 100, 22);
-    Rec(combo).navigationKeyMask = (options & ComboDropDownList) ? 0x03 : 0x01;
+                                               ComboBoxStyle(options) | ComboBoxFixedStyle, 100, 22);
+    // The arrow and page keys choose items; a list without edit field leaves
+    // Left and Right free.
+    Rec(combo).navigationKeyMask = (options & ComboDropDownList) ? (NavigateByTab | NavigateByLeftRight) : NavigateByTab;
     SetFitAllowance(combo, 0, 6);
     combo->AddMessageFilter(&ComboFilter);
     return combo;

@@ -28,8 +28,7 @@ enum FileDialogOption : uint16_t {
     FileNoValidate         = 1 << 12,
 };
 
-// File must exist, hide read-only, overwrite prompt, path must exist.
-constexpr uint16_t DefaultFileOptions = 0x060C;
+constexpr uint16_t DefaultFileOptions = FileMustExist | FileHideReadOnly | FileOverwritePrompt | FilePathMustExist;
 
 // A folder browser's options, one bit each.
 enum FolderDialogOption : uint16_t {

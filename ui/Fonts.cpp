@@ -1,5 +1,6 @@
 // Font records, their GDI fonts, and measuring text with them.
 #include "ui/Fonts.h"
+#include "ui/Colors.h"
 #include "ui/ControlInternals.h"
 #include <cstring>
 
@@ -45,7 +46,7 @@ void GiveFont(Control* control, FontRecord* font)
 FontRecord::FontRecord()
 {
     std::memset(&block_, 0, sizeof block_);
-    block_.color = 0x80000008;
+    block_.color = WindowTextColor;
     block_.logFont.lfCharSet = DEFAULT_CHARSET;
     std::strcpy(block_.logFont.lfFaceName, "System");
 }
@@ -143,7 +144,7 @@ void ApplyFontToWindow(Control* control)
 {
     ControlRecord& r = Rec(control);
     if (r.window && r.font)
-        SendMessageA(r.window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font->Handle()), 0xFFFF);
+        SendMessageA(r.window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font->Handle()), TRUE);
 }
 
 PaintContext* Control::GetPaintContext()

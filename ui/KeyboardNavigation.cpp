@@ -80,7 +80,7 @@ bool NavigateByKey(Control* control, UINT key, bool released)
 {
     // Arrow and page keys are listed in the key table of the navigation, but
     // the key masks of the kinds admit only Tab: focus moves with Tab alone.
-    if (key != VK_TAB || !(Rec(control).navigationKeyMask & 1))
+    if (key != VK_TAB || !(Rec(control).navigationKeyMask & NavigateByTab))
         return false;
     if (released)
         return true;

@@ -5,6 +5,13 @@
 
 namespace velmora {
 
+namespace {
+
+// The low four bits of a WM_SYSCOMMAND's wParam are the system's own.
+constexpr WPARAM SystemCommandMask = 0xFFF0;
+
+} // namespace
+
 // A form passes the focus it receives on to its focused child, so activating
 // a window puts the caret back where the user left it.
 bool FocusRestoreFilter(Control* control, MessageRecord& message, LRESULT* result, void*)
@@ -116,7 +123,7 @@ bool FixedSizeFilter(Control* control, MessageRecord& message, LRESULT* result, 
         // The system sets Size from WS_THICKFRAME again whenever the system
         // menu pops up (Wine does it after WM_INITMENUPOPUP), so the greying
         // above may not show; choosing Size must still do nothing.
-        if ((message.wParam & 0xFFF0) == SC_SIZE) {
+        if ((message.wParam & SystemCommandMask) == SC_SIZE) {
             *result = 0;
             return true;
         }

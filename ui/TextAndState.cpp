@@ -110,10 +110,10 @@ Control* Control::SetBorder(bool on)
         else
             style |= WS_BORDER;
     } else {
-        style &= ~static_cast<DWORD>(0x00CF0000);
+        style &= ~static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
         if (r_.isForm)
             style |= WS_POPUP;
-        exStyle &= 0xFFFEFCFE;   // no modal frame, window edge, client edge or static edge
+        exStyle &= ~static_cast<DWORD>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE);
     }
     SetStyle(style);
     return SetExStyle(exStyle);

@@ -140,7 +140,7 @@ LRESULT Control::HandleMessage(MessageRecord& message)
         return DefaultProcessing(message);
     }
     default:
-        if (message.message >= WM_KEYDOWN && message.message <= 0x108)
+        if (message.message >= WM_KEYDOWN && message.message <= WM_SYSDEADCHAR)
             return HandleKeyMessage(this, message);
         return DefaultProcessing(message);
     }
