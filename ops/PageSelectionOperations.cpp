@@ -35,7 +35,7 @@ void CatPages(MainWindow* window, Control*)
     }
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(CatCall(*input, window->PdfFileEdit->GetText(), ReadCatFields(window)));
+        RunToolCall(CatCall(*input, ReadCatFields(window)));
 }
 
 // The tool gets a console of its own and nothing is captured, so the user
@@ -48,7 +48,7 @@ void RemovePages(MainWindow* window, Control*)
     std::string ranges = kRemoveDefault;
     if (!QueryText(kRemoveTitle, kRemovePrompt, ranges))
         return;
-    auto call = RemoveCall(*input, window->PdfFileEdit->GetText(), ranges);
+    auto call = RemoveCall(*input, ranges);
     if (!call)
         return;
     TellOutcome(RunAndWait(ToolPath, call->arguments, call->folder, SW_SHOW, INFINITE));
