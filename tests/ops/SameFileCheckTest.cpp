@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+using velmora::SameExistingFile;
+using velmora::TargetIsAmong;
 using velmora::TargetNamesInput;
 
 TEST(SameFileCheck, SeesTheSameFullPathWhateverItsCaseOrSpelling)
@@ -70,4 +72,80 @@ TEST(SameFileCheck, SeesAShortNameOfAnExistingFile)
         EXPECT_TRUE(TargetNamesInput(shortName, path)) << shortName;
     }
     DeleteFileA(path.c_str());
+}
+
+namespace {
+
+std::string TempFile(const char* name)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string path = std::string(temp) + name;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
+// Under Wine the whole Linux tree is drive Z:, so every file of C: has a
+// second name there, as a subst or mapped drive gives one on Windows; the
+// name Wine gives leads through the prefix's dosdevices\c:, a symbolic link
+// to the folder of drive C.
+std::string SecondDriveName(const std::string& path)
+{
+    using UnixName = char* (CDECL*)(const wchar_t*);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName)
+        return std::string();
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* name = unixName(wide);
+    std::string second = "Z:" + std::string(name);
+    HeapFree(GetProcessHeap(), 0, name);
+    for (char& c : second)
+        if (c == '/') c = '\\';
+    return second;
+}
+
+} // namespace
+
+// Names that differ, paths to one file: the identity decides.
+TEST(SameFileCheck, SeesOneFileReachedByAnotherPath)
+{
+    const std::string input = TempFile("velmora identity.pdf");
+    const std::string other = TempFile("velmora identity other.pdf");
+    const std::string hardLink = input + ".link.pdf";
+    DeleteFileA(hardLink.c_str());
+    ASSERT_TRUE(CreateHardLinkA(hardLink.c_str(), input.c_str(), nullptr));
+    EXPECT_TRUE(SameExistingFile(input, hardLink));
+    EXPECT_TRUE(TargetNamesInput(input, hardLink));
+    EXPECT_FALSE(TargetNamesInput(input, other));
+    EXPECT_FALSE(SameExistingFile(input, input + ".missing"));
+
+    const std::string secondName = SecondDriveName(input);
+    if (!secondName.empty()) {
+        EXPECT_TRUE(TargetNamesInput(input, secondName)) << secondName;
+        EXPECT_TRUE(TargetNamesInput(secondName, input)) << secondName;
+        EXPECT_FALSE(TargetNamesInput(input, SecondDriveName(other)));
+    }
+
+    // Wine 8 reports success for a symbolic link it does not make; judge by
+    // whether the link leads anywhere.
+    const std::string symbolicLink = input + ".symlink.pdf";
+    if (CreateSymbolicLinkA(symbolicLink.c_str(), input.c_str(), SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) &&
+        GetFileAttributesA(symbolicLink.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        EXPECT_TRUE(TargetNamesInput(input, symbolicLink));
+    }
+
+    const std::vector<std::string> inputs = {other, input};
+    EXPECT_TRUE(TargetIsAmong(inputs, hardLink));
+    EXPECT_TRUE(TargetIsAmong(inputs, "velmora identity.pdf"));
+    EXPECT_FALSE(TargetIsAmong(inputs, input + ".new.pdf"));
+    EXPECT_FALSE(TargetIsAmong({}, input));
+    if (!secondName.empty()) {
+        EXPECT_TRUE(TargetIsAmong(inputs, secondName));
+    }
+
+    for (const std::string& path : {input, other, hardLink, symbolicLink})
+        DeleteFileA(path.c_str());
 }
