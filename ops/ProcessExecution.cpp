@@ -127,6 +127,15 @@ std::string ConsoleCommandLine(const std::string& program, const std::string& ar
     return line + arguments;
 }
 
+bool CommandLineFits(const std::string& commandLine, UINT codePage)
+{
+    if (commandLine.size() < kCommandLineLimit)
+        return true;
+    const int length = MultiByteToWideChar(codePage, 0, commandLine.data(), static_cast<int>(commandLine.size()),
+                                           nullptr, 0);
+    return length > 0 && static_cast<size_t>(length) < kCommandLineLimit;
+}
+
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
                                   const std::string& folder, int show)
 {
