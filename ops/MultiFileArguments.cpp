@@ -1,6 +1,7 @@
 #include "ops/MultiFileArguments.h"
 #include "ops/Formatter.h"
 #include "ops/PathHelpers.h"
+#include "ops/ProcessExecution.h"
 
 namespace velmora {
 
@@ -11,6 +12,38 @@ namespace {
 bool EndsInBackslash(const std::string& path, UINT codePage)
 {
     return !path.empty() && path.back() == '\\' && FolderPart(path, codePage).size() == path.size();
+}
+
+// "\\server\share" holds three separators; a trail byte 0x5C of a
+// double-byte character is none.
+size_t SeparatorsIn(const std::string& path, UINT codePage)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsDBCSLeadByteEx(codePage, static_cast<unsigned char>(path[i])) && i + 1 < path.size())
+            ++i;
+        else if (path[i] == '\\')
+            ++count;
+    }
+    return count;
+}
+
+bool IsDriveRoot(const std::string& folder)
+{
+    const bool drive = folder.size() >= 2 && folder[1] == ':';
+    return drive && (folder.size() == 2 || (folder.size() == 3 && folder[2] == '\\'));
+}
+
+bool IsShareRoot(const std::string& folder, UINT codePage)
+{
+    return folder.rfind("\\\\", 0) == 0 && SeparatorsIn(folder, codePage) == 3;
+}
+
+std::string FileIn(const std::string& folder, const std::string& name, UINT codePage)
+{
+    if (folder.empty())
+        return name;
+    return EndsInBackslash(folder, codePage) ? folder + name : folder + "\\" + name;
 }
 
 std::vector<std::string> SplitAtReturns(const std::string& text)
@@ -34,6 +67,30 @@ ToolCall JoinCall(const std::string& folder, const std::string& target)
     call.arguments = Format("*.pdf cat output \"%s\"", {target});
     call.folder = folder;
     return call;
+}
+
+ToolCall JoinCall(const FolderPdfs& pdfs, const std::string& target)
+{
+    if (!pdfs.listed)
+        return JoinCall(pdfs.folder, target);
+    MergeInputs inputs;
+    inputs.folder = pdfs.folder;
+    inputs.files = pdfs.files;
+    return MergeCall(inputs, target);
+}
+
+std::string ProposedJoinTarget(const std::string& folder, const std::string& elsewhere, UINT codePage)
+{
+    std::string trimmed = folder;
+    if (EndsInBackslash(trimmed, codePage) && !IsDriveRoot(trimmed))
+        trimmed.pop_back();
+    if (trimmed.empty())
+        return std::string();
+    if (IsDriveRoot(trimmed))
+        return FileIn(elsewhere, std::string("Drive ") + trimmed[0] + ".pdf", codePage);
+    if (IsShareRoot(trimmed, codePage))
+        return FileIn(elsewhere, NamePart(trimmed, codePage) + ".pdf", codePage);
+    return trimmed + ".pdf";
 }
 
 MergeInputs ParseMergeSelection(const std::string& selection, UINT codePage)
@@ -67,6 +124,17 @@ ToolCall MergeCall(const MergeInputs& inputs, const std::string& target)
     call.arguments = Format("%s cat output \"%s\"", {list, target});
     call.folder = inputs.folder;
     return call;
+}
+
+bool FitsOneRun(const std::string& toolPath, const ToolCall& call, UINT codePage)
+{
+    return CommandLineFits(CapturedCommandLine(toolPath, call.arguments + kVerboseSuffix), codePage);
+}
+
+std::string TooManyFilesNotice(const std::string& advice)
+{
+    return "Too many files for one pdftk run: its command line would be longer than the 32,767 characters "
+           "that Windows allows. " + advice;
 }
 
 } // namespace velmora

@@ -18,9 +18,14 @@ std::string FieldFolder(const std::string& pdfField)
     return FolderPart(pdfField);
 }
 
-std::string ReportFolder(const std::string& input, const std::string& pdfField)
+std::string InputFolder(const std::string& input)
 {
-    return FieldFolder(pdfField) + InputBase(input);
+    return FolderPart(input);
+}
+
+std::string ReportFolder(const std::string& input)
+{
+    return InputFolder(input) + InputBase(input);
 }
 
 std::string ProposedTarget(const std::string& pdfPath)

@@ -14,14 +14,20 @@ std::string InputBase(const std::string& input);
 // gives C:\Docs\a_fixed.pdf.
 std::string BesideInput(const std::string& input, const std::string& ending);
 
-// The folder the operations run in: the folder part of the PDF file field,
-// with its trailing backslash; empty when the field holds no folder.
+// The folder part of the PDF file field, with its trailing backslash; empty
+// when the field holds no folder. Encryption and decryption, which take
+// their input from the field, run there.
 std::string FieldFolder(const std::string& pdfField);
 
-// The folder that burst and dump run in and therefore must create first: the
-// field's folder followed by the input's base name, no trailing backslash;
-// the base name alone (relative to the current folder) when the field is empty.
-std::string ReportFolder(const std::string& input, const std::string& pdfField);
+// The folder an operation on a chosen input runs in: the input's own, with
+// its trailing backslash, so that whatever the tool writes by a bare name
+// lands beside the input.
+std::string InputFolder(const std::string& input);
+
+// The folder that burst and dump run in and therefore must create first,
+// beside the input: its folder followed by its base name, no trailing
+// backslash (C:\Docs\a.pdf gives C:\Docs\a).
+std::string ReportFolder(const std::string& input);
 
 // The target proposed for encryption when a PDF is chosen or named on the
 // command line: C:\Docs\report.pdf gives C:\Docs\report_sec.pdf.

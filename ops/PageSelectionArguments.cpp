@@ -19,25 +19,24 @@ std::string CatParity(bool allPages, bool evenPages, bool oddPages)
     return std::string();
 }
 
-ToolCall CatCall(const std::string& input, const std::string& pdfField, const CatFields& fields)
+ToolCall CatCall(const std::string& input, const CatFields& fields)
 {
     ToolCall call;
     call.arguments = Format("\"A=%s\" cat A%s-%s%s output \"%s\"", {
         input, fields.from, fields.to,
         CatParity(fields.allPages, fields.evenPages, fields.oddPages),
         BesideInput(input, "_cat.pdf")});
-    call.folder = FieldFolder(pdfField);
+    call.folder = InputFolder(input);
     return call;
 }
 
-std::optional<ToolCall> RemoveCall(const std::string& input, const std::string& pdfField,
-                                   const std::string& ranges)
+std::optional<ToolCall> RemoveCall(const std::string& input, const std::string& ranges)
 {
     if (ranges.empty())
         return std::nullopt;
     ToolCall call;
     call.arguments = Format("\"A=%s\" cat %s output \"%s\"", {input, ranges, BesideInput(input, "_remove.pdf")});
-    call.folder = FieldFolder(pdfField);
+    call.folder = InputFolder(input);
     return call;
 }
 

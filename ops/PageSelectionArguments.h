@@ -25,17 +25,16 @@ std::string CatRefusal(const CatFields& fields);
 std::string CatParity(bool allPages, bool evenPages, bool oddPages);
 
 // "A={IN}" cat A{FROM}-{TO}{PARITY} output "{DIR}{BASE}_cat.pdf", run in the
-// PDF file field's folder.
-ToolCall CatCall(const std::string& input, const std::string& pdfField, const CatFields& fields);
+// input's folder.
+ToolCall CatCall(const std::string& input, const CatFields& fields);
 
 // The query that asks which pages to keep; its default drops page 13.
 inline constexpr char kRemoveTitle[] = "Remove page";
 inline constexpr char kRemovePrompt[] = "Remove page: Sample remove Page 13";
 inline constexpr char kRemoveDefault[] = "A1-12 A14-end";
 
-// "A={IN}" cat {RANGES} output "{DIR}{BASE}_remove.pdf", run in the PDF file
-// field's folder; nothing when the query came back empty.
-std::optional<ToolCall> RemoveCall(const std::string& input, const std::string& pdfField,
-                                   const std::string& ranges);
+// "A={IN}" cat {RANGES} output "{DIR}{BASE}_remove.pdf", run in the input's
+// folder; nothing when the query came back empty.
+std::optional<ToolCall> RemoveCall(const std::string& input, const std::string& ranges);
 
 } // namespace velmora

@@ -169,6 +169,15 @@ std::string CapturedCommandLine(const std::string& program, const std::string& a
     return "\"" + program + "\" " + arguments;
 }
 
+bool CommandLineFits(const std::string& commandLine, UINT codePage)
+{
+    if (commandLine.size() < kCommandLineLimit)
+        return true;
+    const int length = MultiByteToWideChar(codePage, 0, commandLine.data(), static_cast<int>(commandLine.size()),
+                                           nullptr, 0);
+    return length > 0 && static_cast<size_t>(length) < kCommandLineLimit;
+}
+
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
                                   const std::string& folder, int show)
 {

@@ -88,4 +88,14 @@ ProcessResult AwaitCaptured(RedirectedProcess& child, PipeCapture& capture, DWOR
 // The command line RunCaptured hands to CreateProcessA.
 std::string CapturedCommandLine(const std::string& program, const std::string& arguments);
 
+// The most a command line may hold: 32,767 UTF-16 characters, the
+// terminating null included.
+inline constexpr size_t kCommandLineLimit = 32767;
+
+// True when commandLine (codePage text, as it goes to CreateProcessA) is
+// within kCommandLineLimit once converted to UTF-16, as the system converts
+// it: a double-byte character counts once. A longer one makes the creation
+// fail with the bare "The parameter is incorrect".
+bool CommandLineFits(const std::string& commandLine, UINT codePage = CP_ACP);
+
 } // namespace velmora

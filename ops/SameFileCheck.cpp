@@ -1,6 +1,7 @@
 #include "ops/SameFileCheck.h"
 #include "ops/PathHelpers.h"
 #include <windows.h>
+#include <optional>
 #include <vector>
 
 namespace velmora {
@@ -109,13 +110,74 @@ bool SameIgnoringCase(const std::string& a, const std::string& b)
                                 wb.data(), static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
 }
 
+// Which file a path leads to, whatever way it takes there.
+struct FileIdentity {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+
+    bool operator==(const FileIdentity& other) const
+    {
+        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
+    }
+};
+
+// No access asked for and every sharing allowed, so that a file another
+// program holds open (pdftk itself, a viewer) still tells who it is.
+// BACKUP_SEMANTICS lets a folder be opened too.
+std::optional<FileIdentity> IdentityOf(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information;
+    const bool known = GetFileInformationByHandle(file, &information) != FALSE;
+    CloseHandle(file);
+    if (!known)
+        return std::nullopt;
+    return FileIdentity{information.dwVolumeSerialNumber, information.nFileIndexHigh, information.nFileIndexLow};
+}
+
+// A resolved target, looked up once, against one input.
+bool IsInput(const std::string& input, const std::string& fullTarget,
+             const std::optional<FileIdentity>& targetIdentity)
+{
+    const std::string fullInput = LongPath(FullPath(input));
+    if (targetIdentity) {
+        const std::optional<FileIdentity> inputIdentity = IdentityOf(fullInput);
+        if (inputIdentity)
+            return *inputIdentity == *targetIdentity;
+    }
+    return SameIgnoringCase(fullInput, fullTarget);
+}
+
 } // namespace
+
+bool SameExistingFile(const std::string& a, const std::string& b)
+{
+    const std::optional<FileIdentity> first = IdentityOf(a);
+    const std::optional<FileIdentity> second = IdentityOf(b);
+    return first && second && *first == *second;
+}
 
 bool TargetNamesInput(const std::string& input, const std::string& target)
 {
-    const std::string fullInput = LongPath(FullPath(input));
     const std::string fullTarget = LongPath(ResolveIn(FolderPart(input), target));
-    return SameIgnoringCase(fullInput, fullTarget);
+    return IsInput(input, fullTarget, IdentityOf(fullTarget));
+}
+
+bool TargetIsAmong(const std::vector<std::string>& inputs, const std::string& target)
+{
+    if (inputs.empty())
+        return false;
+    const std::string fullTarget = LongPath(ResolveIn(FolderPart(inputs.front()), target));
+    const std::optional<FileIdentity> targetIdentity = IdentityOf(fullTarget);
+    for (const std::string& input : inputs) {
+        if (IsInput(input, fullTarget, targetIdentity))
+            return true;
+    }
+    return false;
 }
 
 } // namespace velmora

@@ -6,32 +6,36 @@ namespace velmora {
 
 namespace {
 
-ToolCall InFieldFolder(const std::string& arguments, const std::string& pdfField)
+ToolCall InInputFolder(const std::string& arguments, const std::string& input)
 {
     ToolCall call;
     call.arguments = arguments;
-    call.folder = FieldFolder(pdfField);
+    call.folder = InputFolder(input);
     return call;
 }
 
 // The tool writes its many files into its current folder, so that folder
 // must be the one named after the input, and it must exist before the run.
-ToolCall InReportFolder(const std::string& arguments, const std::string& input,
-                        const std::string& pdfField)
+ToolCall InReportFolder(const std::string& arguments, const std::string& input)
 {
     ToolCall call;
     call.arguments = arguments;
-    call.folder = ReportFolder(input, pdfField);
+    call.folder = ReportFolder(input);
     call.folderToCreate = call.folder;
     return call;
 }
 
+// "{IN}" output "{DIR}{BASE}{ENDING}" and what follows the output.
+ToolCall WriteBeside(const std::string& input, const char* ending, const std::string& after)
+{
+    return InInputFolder(Format("\"%s\" output \"%s\"%s", {input, BesideInput(input, ending), after}), input);
+}
+
 } // namespace
 
-ToolCall RepairCall(const std::string& input, const std::string& pdfField)
+ToolCall RepairCall(const std::string& input)
 {
-    return InFieldFolder(Format("\"%s\" output \"%s\"", {input, BesideInput(input, "_fixed.pdf")}),
-                         pdfField);
+    return WriteBeside(input, "_fixed.pdf", "");
 }
 
 std::string FolderNotCreatedNotice(const std::string& folder)
@@ -39,26 +43,24 @@ std::string FolderNotCreatedNotice(const std::string& folder)
     return "Cannot create the folder " + folder;
 }
 
-ToolCall BurstCall(const std::string& input, const std::string& pdfField)
+ToolCall BurstCall(const std::string& input)
 {
-    return InReportFolder(Format("\"%s\" burst", {input}), input, pdfField);
+    return InReportFolder(Format("\"%s\" burst", {input}), input);
 }
 
-ToolCall CompressCall(const std::string& input, const std::string& pdfField)
+ToolCall CompressCall(const std::string& input)
 {
-    return InFieldFolder(Format("\"%s\" output \"%s\" compress", {input, InputBase(input) + "_compress.pdf"}),
-                         pdfField);
+    return WriteBeside(input, "_compress.pdf", " compress");
 }
 
-ToolCall UncompressCall(const std::string& input, const std::string& pdfField)
+ToolCall UncompressCall(const std::string& input)
 {
-    return InFieldFolder(Format("\"%s\" output \"%s\" uncompress", {input, InputBase(input) + "_uncompress.pdf"}),
-                         pdfField);
+    return WriteBeside(input, "_uncompress.pdf", " uncompress");
 }
 
-ToolCall DumpCall(const std::string& input, const std::string& pdfField)
+ToolCall DumpCall(const std::string& input)
 {
-    return InReportFolder(Format("\"%s\" dump_data output input_report.txt", {input}), input, pdfField);
+    return InReportFolder(Format("\"%s\" dump_data output input_report.txt", {input}), input);
 }
 
 std::string RotationKeyword(int rotationIndex)
@@ -69,11 +71,11 @@ std::string RotationKeyword(int rotationIndex)
     return keywords[rotationIndex];
 }
 
-ToolCall RotateCall(const std::string& input, const std::string& pdfField, int rotationIndex)
+ToolCall RotateCall(const std::string& input, int rotationIndex)
 {
-    return InFieldFolder(Format("\"%s\" cat 1-end%s output \"%s\"",
-                                {input, RotationKeyword(rotationIndex), InputBase(input) + "_rotate.pdf"}),
-                         pdfField);
+    return InInputFolder(Format("\"%s\" cat 1-end%s output \"%s\"",
+                                {input, RotationKeyword(rotationIndex), BesideInput(input, "_rotate.pdf")}),
+                         input);
 }
 
 } // namespace velmora

@@ -1,7 +1,7 @@
 #pragma once
-// The six operations on one PDF chosen in the PDF file dialog. Each call
-// takes the chosen path (input) and the text of the PDF file field at the
-// moment of the run (pdfField), whose folder is where the tool runs.
+// The six operations on one PDF chosen in the PDF file dialog. Each writes
+// beside its input and runs in the input's folder, whatever the PDF file
+// field holds: the field is the input of encryption and decryption only.
 #include "ops/ToolCall.h"
 #include <string>
 
@@ -14,25 +14,25 @@ inline constexpr char kBurstNotice[] =
     "Burst a PDF document into single pages, optionally applying encryption. "
     "This also creates a document report, doc_data.txt, that lists metadata and bookmark information.";
 
-// "{IN}" output "{DIR}{BASE}_fixed.pdf": the output beside the input.
-ToolCall RepairCall(const std::string& input, const std::string& pdfField);
+// "{IN}" output "{DIR}{BASE}_fixed.pdf", in the input's folder.
+ToolCall RepairCall(const std::string& input);
 
 // Shown instead of running burst or dump when their folder cannot be made
 // (a file of that name in the way, a read-only folder).
 std::string FolderNotCreatedNotice(const std::string& folder);
 
 // "{IN}" burst, run in (and creating first) ReportFolder: the pages and
-// doc_data.txt land in a folder named after the input.
-ToolCall BurstCall(const std::string& input, const std::string& pdfField);
+// doc_data.txt land in the folder {DIR}{BASE} beside the input.
+ToolCall BurstCall(const std::string& input);
 
-// "{IN}" output "{BASE}_compress.pdf" compress, and the same with uncompress:
-// the bare output name lands in the field's folder.
-ToolCall CompressCall(const std::string& input, const std::string& pdfField);
-ToolCall UncompressCall(const std::string& input, const std::string& pdfField);
+// "{IN}" output "{DIR}{BASE}_compress.pdf" compress, and the same with
+// uncompress, in the input's folder.
+ToolCall CompressCall(const std::string& input);
+ToolCall UncompressCall(const std::string& input);
 
 // "{IN}" dump_data output input_report.txt, run in (and creating first)
 // ReportFolder, as burst does.
-ToolCall DumpCall(const std::string& input, const std::string& pdfField);
+ToolCall DumpCall(const std::string& input);
 
 // pdftk's rotation keyword for an index of the rotation list: 0 east,
 // 1 south, 2 west, 3 left, 4 right, 5 down; empty for no selection (-1) or
@@ -41,8 +41,8 @@ ToolCall DumpCall(const std::string& input, const std::string& pdfField);
 // whole page range and write nothing.
 std::string RotationKeyword(int rotationIndex);
 
-// "{IN}" cat 1-end{R} output "{BASE}_rotate.pdf"; without a keyword the pages
-// are copied unrotated.
-ToolCall RotateCall(const std::string& input, const std::string& pdfField, int rotationIndex);
+// "{IN}" cat 1-end{R} output "{DIR}{BASE}_rotate.pdf", in the input's
+// folder; without a keyword the pages are copied unrotated.
+ToolCall RotateCall(const std::string& input, int rotationIndex);
 
 } // namespace velmora

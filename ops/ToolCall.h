@@ -5,6 +5,10 @@
 
 namespace velmora {
 
+// The tool runner ends the arguments of every captured run with this word,
+// so that pdftk tells in its output what it did.
+inline constexpr char kVerboseSuffix[] = " verbose";
+
 struct ToolCall {
     // The tool's arguments, without the " verbose" that the tool runner appends.
     std::string arguments;

@@ -32,7 +32,7 @@ void CatPages(MainWindow* window, Control*)
     }
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(CatCall(*input, window->PdfFileEdit->GetText(), ReadCatFields(window)));
+        RunToolCall(CatCall(*input, ReadCatFields(window)));
 }
 
 void RemovePages(MainWindow* window, Control*)
@@ -43,7 +43,7 @@ void RemovePages(MainWindow* window, Control*)
     std::string ranges = kRemoveDefault;
     if (!QueryText(kRemoveTitle, kRemovePrompt, ranges))
         return;
-    auto call = RemoveCall(*input, window->PdfFileEdit->GetText(), ranges);
+    auto call = RemoveCall(*input, ranges);
     if (call)
         RunToolCall(*call);
 }

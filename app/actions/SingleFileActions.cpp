@@ -11,13 +11,13 @@ namespace velmora {
 
 namespace {
 
-using CallFor = ToolCall (*)(const std::string& input, const std::string& pdfField);
+using CallFor = ToolCall (*)(const std::string& input);
 
 void RunOnChosenPdf(MainWindow* window, CallFor call)
 {
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(call(*input, window->PdfFileEdit->GetText()));
+        RunToolCall(call(*input));
 }
 
 } // namespace
@@ -61,7 +61,7 @@ void RotateAll(MainWindow* window, Control*)
 {
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(RotateCall(*input, window->PdfFileEdit->GetText(), window->RotationCombo->GetItemIndex()));
+        RunToolCall(RotateCall(*input, window->RotationCombo->GetItemIndex()));
 }
 
 } // namespace velmora

@@ -134,7 +134,7 @@ TEST_F(SingleFileActions, BurstRefusesWhenAFileStandsWhereItsFolderShouldBe)
     ExpectNothingRan(Session(), before);
 }
 
-TEST_F(SingleFileActions, CompressAndUncompressWriteBareNamesIntoTheFieldsFolder)
+TEST_F(SingleFileActions, CompressAndUncompressWriteBesideTheInput)
 {
     const std::string input = PickDocument("q3.final.pdf");
     const size_t before = RunsSoFar();
@@ -142,14 +142,16 @@ TEST_F(SingleFileActions, CompressAndUncompressWriteBareNamesIntoTheFieldsFolder
     RunOn("Re-Compress a PDF only", input);
     StandinRun run = ExpectRun(Session(), before + 1);
     EXPECT_EQ(run.commandLine,
-              CapturedRun(Session(), InQuotes(input) + " output \"q3.final_compress.pdf\" compress"));
+              CapturedRun(Session(), InQuotes(input) + " output " +
+                                         InQuotes(Session().Documents().File("q3.final_compress.pdf")) + " compress"));
     EXPECT_EQ(run.folder, Docs());
     Session().ExpectNotice(kSuccessNotice);
 
     RunOn("Uncompress a PDF only", input);
     run = ExpectRun(Session(), before + 2);
     EXPECT_EQ(run.commandLine,
-              CapturedRun(Session(), InQuotes(input) + " output \"q3.final_uncompress.pdf\" uncompress"));
+              CapturedRun(Session(), InQuotes(input) + " output " +
+                                         InQuotes(Session().Documents().File("q3.final_uncompress.pdf")) + " uncompress"));
     EXPECT_EQ(run.folder, Docs());
     Session().ExpectNotice(kSuccessNotice);
 
@@ -194,8 +196,8 @@ TEST_F(SingleFileActions, RotateAllTurnsEveryPageAsChosen)
         EXPECT_EQ(TextOf(combo), items[i]);
         RunOn("Rotate all", input);
         StandinRun run = ExpectRun(Session(), before + i + 1);
-        EXPECT_EQ(run.commandLine, CapturedRun(Session(), InQuotes(input) + " cat 1-end" + keywords[i] +
-                                                              " output \"a_rotate.pdf\""));
+        EXPECT_EQ(run.commandLine, CapturedRun(Session(), InQuotes(input) + " cat 1-end" + keywords[i] + " output " +
+                                                              InQuotes(Session().Documents().File("a_rotate.pdf"))));
         EXPECT_EQ(run.folder, Docs());
         Session().ExpectNotice(kSuccessNotice);
     }
@@ -205,9 +207,9 @@ TEST_F(SingleFileActions, RotateAllTurnsEveryPageAsChosen)
     ExpectNothingRan(Session(), before + 6);
 }
 
-// The input comes from the dialog; the PDF file field decides only where
-// the tool runs, and so where bare output names land.
-TEST_F(SingleFileActions, TheFieldsFolderIsWhereTheToolRuns)
+// The input comes from the dialog, and everything is written beside it,
+// wherever the PDF file field points.
+TEST_F(SingleFileActions, EveryActionWritesBesideItsInputWhateverTheField)
 {
     const std::string elsewhere = Session().Documents().MakeFolder("elsewhere");
     const std::string field = JoinPath(elsewhere, "b.pdf");
@@ -218,51 +220,46 @@ TEST_F(SingleFileActions, TheFieldsFolderIsWhereTheToolRuns)
 
     RunOn("Re-Compress a PDF only", input);
     StandinRun run = ExpectRun(Session(), before + 1);
-    EXPECT_EQ(run.commandLine, CapturedRun(Session(), InQuotes(input) + " output \"a_compress.pdf\" compress"));
-    EXPECT_EQ(run.folder, elsewhere);
+    EXPECT_EQ(run.commandLine, CapturedRun(Session(), InQuotes(input) + " output " +
+                                                          InQuotes(Session().Documents().File("a_compress.pdf")) +
+                                                          " compress"));
+    EXPECT_EQ(run.folder, Docs());
     Session().ExpectNotice(kSuccessNotice);
 
     RunOn("Repair a PDF", input, kRepairNotice);
     run = ExpectRun(Session(), before + 2);
     EXPECT_EQ(run.commandLine, CapturedRun(Session(), InQuotes(input) + " output " +
                                                           InQuotes(Session().Documents().File("a_fixed.pdf"))));
-    EXPECT_EQ(run.folder, elsewhere);
+    EXPECT_EQ(run.folder, Docs());
     Session().ExpectNotice(kSuccessNotice);
 
-    // The folder is made where the tool is run: in the field's folder.
     RunOn("Dump a PDF", input);
     run = ExpectRun(Session(), before + 3);
-    EXPECT_EQ(run.folder, JoinPath(elsewhere, "a"));
-    EXPECT_TRUE(FolderExists(JoinPath(elsewhere, "a")));
+    EXPECT_EQ(run.folder, Session().Documents().File("a"));
+    EXPECT_TRUE(FolderExists(Session().Documents().File("a")));
+    EXPECT_FALSE(FolderExists(JoinPath(elsewhere, "a")));
     Session().ExpectNotice(kSuccessNotice);
 }
 
-// Before any PDF is picked the field is empty: the tool runs in the
-// program's current folder, which the open dialog leaves in the folder it
-// showed last, and burst and dump make their folder there and run in it.
-// (Wine's dialog moves the current folder only when it opens a folder, not
-// for a full path typed into it: the test browses as a person would.)
-TEST(SingleFileActionsWithEmptyField, RunInTheFolderTheDialogLeftCurrent)
+// Before any PDF is picked the field is empty; the actions still run beside
+// the chosen file. (A full path typed into Wine's dialog leaves the
+// program's current folder where it was, so nothing here depends on it.)
+TEST(SingleFileActionsWithEmptyField, RunBesideTheChosenFile)
 {
     VelmoraSession session;
     const std::string input = MakeDocument(session, "a.pdf");
     const std::string docs = session.Documents().Path();
-    auto browseAndPick = [&] {
-        HWND dialog = WaitForFileDialog(session.ProcessId(), kPdfDialogTitle);
-        OpenFolderInDialog(dialog, docs);
-        ChooseFile(dialog, "a.pdf");
-        WaitUntilGone(dialog);
-    };
 
     Press(session, "Re-Compress a PDF only");
-    browseAndPick();
+    AnswerPdfDialog(session, input);
     StandinRun run = ExpectRun(session, 1);
-    EXPECT_EQ(run.commandLine, CapturedRun(session, InQuotes(input) + " output \"a_compress.pdf\" compress"));
+    EXPECT_EQ(run.commandLine, CapturedRun(session, InQuotes(input) + " output " +
+                                                        InQuotes(session.Documents().File("a_compress.pdf")) + " compress"));
     EXPECT_EQ(run.folder, docs);
     session.ExpectNotice(kSuccessNotice);
 
     Press(session, "Dump a PDF");
-    browseAndPick();
+    AnswerPdfDialog(session, input);
     run = ExpectRun(session, 2);
     EXPECT_EQ(run.folder, JoinPath(docs, "a"));
     EXPECT_TRUE(FolderExists(JoinPath(docs, "a")));

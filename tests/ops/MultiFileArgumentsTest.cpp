@@ -1,4 +1,5 @@
 #include "ops/MultiFileArguments.h"
+#include "ops/ProcessExecution.h"
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -52,4 +53,66 @@ TEST(MultiFileArguments, DoesNotDoubleTheBackslashOfADriveRoot)
     EXPECT_EQ(inputs.folder, "C:\\" + hyou + "\\");
     ASSERT_EQ(inputs.files.size(), 2u);
     EXPECT_EQ(inputs.files[0], "C:\\" + hyou + "\\a.pdf");
+}
+
+// The proposal lies beside the folder, so a second join of the same folder
+// does not take in the first one's result.
+TEST(MultiFileArguments, ProposesAJoinTargetOutsideTheFolder)
+{
+    const std::string documents = "C:\\Users\\me\\Documents";
+    EXPECT_EQ(ProposedJoinTarget("C:\\Docs\\Scans", documents), "C:\\Docs\\Scans.pdf");
+    EXPECT_EQ(ProposedJoinTarget("C:\\Docs\\Scans\\", documents), "C:\\Docs\\Scans.pdf");
+    EXPECT_EQ(ProposedJoinTarget("\\\\server\\share\\Scans", documents), "\\\\server\\share\\Scans.pdf");
+
+    EXPECT_EQ(ProposedJoinTarget("C:\\", documents), "C:\\Users\\me\\Documents\\Drive C.pdf");
+    EXPECT_EQ(ProposedJoinTarget("\\\\server\\share\\", documents), "C:\\Users\\me\\Documents\\share.pdf");
+    EXPECT_EQ(ProposedJoinTarget("C:\\", ""), "Drive C.pdf");
+
+    const std::string hyou = "\x95\x5C";    // its trail byte is no trailing backslash
+    EXPECT_EQ(ProposedJoinTarget("C:\\" + hyou, documents, 932), "C:\\" + hyou + ".pdf");
+}
+
+// The tool's own *.pdf would find a short-named file by its long name, which
+// it cannot open: such a folder's files are listed one by one.
+TEST(MultiFileArguments, ListsTheFolderOnlyWhenAFileNeedsItsShortName)
+{
+    FolderPdfs pdfs;
+    pdfs.folder = "C:\\Scans";
+    pdfs.files = {"C:\\Scans\\a.pdf", "C:\\Scans\\ABCD~1.PDF"};
+    ToolCall wildcard = JoinCall(pdfs, "C:\\all.pdf");
+    EXPECT_EQ(wildcard.arguments, "*.pdf cat output \"C:\\all.pdf\"");
+    EXPECT_EQ(wildcard.folder, "C:\\Scans");
+
+    pdfs.listed = true;
+    ToolCall listed = JoinCall(pdfs, "C:\\all.pdf");
+    EXPECT_EQ(listed.arguments, "\"C:\\Scans\\a.pdf\" \"C:\\Scans\\ABCD~1.PDF\"  cat output \"C:\\all.pdf\"");
+    EXPECT_EQ(listed.folder, "C:\\Scans");
+}
+
+// Windows takes 32,767 UTF-16 characters with the terminating null; the
+// runner's line is the quoted tool, the arguments and " verbose".
+TEST(MultiFileArguments, RefusesACommandLineLongerThanWindowsTakes)
+{
+    EXPECT_TRUE(CommandLineFits(std::string(32766, 'a')));
+    EXPECT_FALSE(CommandLineFits(std::string(32767, 'a')));
+    std::string japanese;
+    for (int i = 0; i < 20000; ++i)
+        japanese += "\x93\xFA";   // one UTF-16 character each in code page 932
+    EXPECT_TRUE(CommandLineFits(japanese, 932));
+
+    const std::string tool = "C:\\Program Files\\Velmora\\pdftk.exe";
+    MergeInputs inputs;
+    inputs.folder = "C:\\Docs\\";
+    const std::string longName(120, 'n');
+    for (int i = 0; i < 275; ++i)
+        inputs.files.push_back(inputs.folder + longName + std::to_string(i) + ".pdf");
+    EXPECT_FALSE(FitsOneRun(tool, MergeCall(inputs, "C:\\Out\\m.pdf")));
+
+    // At the edge: the exact line the runner builds decides.
+    ToolCall call;
+    const size_t room = kCommandLineLimit - 1 - CapturedCommandLine(tool, "").size() - std::string(" verbose").size();
+    call.arguments = std::string(room, 'x');
+    EXPECT_TRUE(FitsOneRun(tool, call));
+    call.arguments += 'x';
+    EXPECT_FALSE(FitsOneRun(tool, call));
 }

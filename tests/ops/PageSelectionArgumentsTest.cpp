@@ -24,36 +24,35 @@ TEST(PageSelectionArguments, TestsTheParityRadiosInOrder)
 TEST(PageSelectionArguments, PassesPageTextsAsTyped)
 {
     const std::string in = "C:\\Docs\\a.pdf";
-    ToolCall all = CatCall(in, in, {"1", "5", true, false, false});
+    ToolCall all = CatCall(in, {"1", "5", true, false, false});
     EXPECT_EQ(all.arguments, "\"A=C:\\Docs\\a.pdf\" cat A1-5 output \"C:\\Docs\\a_cat.pdf\"");
     EXPECT_EQ(all.folder, "C:\\Docs\\");
-    EXPECT_EQ(CatCall(in, in, {"1", "5", false, true, false}).arguments,
+    EXPECT_EQ(CatCall(in, {"1", "5", false, true, false}).arguments,
               "\"A=C:\\Docs\\a.pdf\" cat A1-5even output \"C:\\Docs\\a_cat.pdf\"");
-    EXPECT_EQ(CatCall(in, in, {"3", "end", false, false, true}).arguments,
+    EXPECT_EQ(CatCall(in, {"3", "end", false, false, true}).arguments,
               "\"A=C:\\Docs\\a.pdf\" cat A3-endodd output \"C:\\Docs\\a_cat.pdf\"");
-    EXPECT_EQ(CatCall(in, in, {"1", " 5", true, false, false}).arguments,
+    EXPECT_EQ(CatCall(in, {"1", " 5", true, false, false}).arguments,
               "\"A=C:\\Docs\\a.pdf\" cat A1- 5 output \"C:\\Docs\\a_cat.pdf\"");
 }
 
 TEST(PageSelectionArguments, RemovesWhatTheQueryNames)
 {
     const std::string in = "C:\\Docs\\a.pdf";
-    std::optional<ToolCall> remove = RemoveCall(in, in, kRemoveDefault);
+    std::optional<ToolCall> remove = RemoveCall(in, kRemoveDefault);
     ASSERT_TRUE(remove);
     EXPECT_EQ(remove->arguments, "\"A=C:\\Docs\\a.pdf\" cat A1-12 A14-end output \"C:\\Docs\\a_remove.pdf\"");
     EXPECT_EQ(remove->folder, "C:\\Docs\\");
-    EXPECT_EQ(RemoveCall(in, in, "1-12 14-end")->arguments,
+    EXPECT_EQ(RemoveCall(in, "1-12 14-end")->arguments,
               "\"A=C:\\Docs\\a.pdf\" cat 1-12 14-end output \"C:\\Docs\\a_remove.pdf\"");
-    EXPECT_FALSE(RemoveCall(in, in, ""));
+    EXPECT_FALSE(RemoveCall(in, ""));
 }
 
-// The output goes beside the input; only the working folder follows the field.
-TEST(PageSelectionArguments, WritesBesideTheInputWhateverTheField)
+TEST(PageSelectionArguments, WritesBesideTheInputAndRunsInItsFolder)
 {
-    ToolCall cat = CatCall("C:\\Docs\\scan", "D:\\Other\\b.pdf", {"1", "2", true, false, false});
-    EXPECT_EQ(cat.arguments, "\"A=C:\\Docs\\scan\" cat A1-2 output \"C:\\Docs\\scan_cat.pdf\"");
+    ToolCall cat = CatCall("D:\\Other\\scan", {"1", "2", true, false, false});
+    EXPECT_EQ(cat.arguments, "\"A=D:\\Other\\scan\" cat A1-2 output \"D:\\Other\\scan_cat.pdf\"");
     EXPECT_EQ(cat.folder, "D:\\Other\\");
-    std::optional<ToolCall> remove = RemoveCall("C:\\Docs\\scan", "", "A2-end");
-    EXPECT_EQ(remove->arguments, "\"A=C:\\Docs\\scan\" cat A2-end output \"C:\\Docs\\scan_remove.pdf\"");
-    EXPECT_EQ(remove->folder, "");
+    std::optional<ToolCall> remove = RemoveCall("D:\\Other\\scan", "A2-end");
+    EXPECT_EQ(remove->arguments, "\"A=D:\\Other\\scan\" cat A2-end output \"D:\\Other\\scan_remove.pdf\"");
+    EXPECT_EQ(remove->folder, "D:\\Other\\");
 }

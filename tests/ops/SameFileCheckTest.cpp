@@ -1,7 +1,9 @@
 #include "ops/SameFileCheck.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <windows.h>
 
+using velmora::TargetIsAmong;
 using velmora::TargetNamesInput;
 
 TEST(SameFileCheck, SeesTheSameFullPathWhateverItsCaseOrSpelling)
@@ -70,4 +72,52 @@ TEST(SameFileCheck, SeesAShortNameOfAnExistingFile)
         EXPECT_TRUE(TargetNamesInput(shortName, path)) << shortName;
     }
     DeleteFileA(path.c_str());
+}
+
+// Under Wine every file of C: has a second name on Z: (the whole Linux
+// tree), as subst or a mapped drive gives one on Windows; that name leads
+// through the prefix's dosdevices\c:, a symbolic link to the drive's folder.
+static std::string SecondName(const std::string& path)
+{
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH];
+    if (!unixName || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH))
+        return std::string();
+    char* name = unixName(wide);
+    std::string second = std::string("Z:") + name;
+    HeapFree(GetProcessHeap(), 0, name);
+    std::replace(second.begin(), second.end(), '/', '\\');
+    return second;
+}
+
+// Names that differ, one file: the identity decides; for a target that does
+// not exist (any more), the names.
+TEST(SameFileCheck, SeesOneFileReachedByAnotherPath)
+{
+    char temp[MAX_PATH];
+    ASSERT_GT(GetTempPathA(sizeof temp, temp), 0u);
+    const std::string input = std::string(temp) + "velmora identity.pdf";
+    const std::string link = input + ".link.pdf";
+    CloseHandle(CreateFileA(input.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DeleteFileA(link.c_str());
+    ASSERT_TRUE(CreateHardLinkA(link.c_str(), input.c_str(), nullptr));
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, sizeof program);
+
+    EXPECT_TRUE(TargetNamesInput(input, link));
+    EXPECT_FALSE(TargetNamesInput(input, program));
+    EXPECT_TRUE(TargetIsAmong({program, input}, link));
+    EXPECT_TRUE(TargetIsAmong({input}, "velmora identity.pdf"));
+    EXPECT_FALSE(TargetIsAmong({program, input}, input + ".new.pdf"));
+    const std::string second = SecondName(input);
+    if (!second.empty()) {
+        EXPECT_TRUE(TargetNamesInput(input, second)) << second;
+        EXPECT_TRUE(TargetNamesInput(second, input)) << second;
+        EXPECT_TRUE(TargetIsAmong({program, input}, second)) << second;
+    }
+    DeleteFileA(link.c_str());
+    EXPECT_FALSE(TargetNamesInput(input, link));
+    DeleteFileA(input.c_str());
 }

@@ -17,25 +17,31 @@ TEST(OperationPaths, DerivesBaseFolderAndProposals)
     EXPECT_EQ(ProposedTarget("C:\\My.Docs\\scan"), "C:\\My.Docs\\scan_sec.pdf");
 }
 
+// Every output is a full path beside the input, and every run happens in
+// the input's folder.
 TEST(SingleFileArguments, BuildsEachOperationsCommandLine)
 {
     const std::string in = "C:\\Docs\\a.pdf";
-    ToolCall repair = RepairCall(in, in);
+    ToolCall repair = RepairCall(in);
     EXPECT_EQ(repair.arguments, "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_fixed.pdf\"");
     EXPECT_EQ(repair.folder, "C:\\Docs\\");
     EXPECT_EQ(repair.folderToCreate, "");
 
-    ToolCall compress = CompressCall(in, in);
-    EXPECT_EQ(compress.arguments, "\"C:\\Docs\\a.pdf\" output \"a_compress.pdf\" compress");
+    ToolCall compress = CompressCall(in);
+    EXPECT_EQ(compress.arguments, "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_compress.pdf\" compress");
     EXPECT_EQ(compress.folder, "C:\\Docs\\");
-    EXPECT_EQ(UncompressCall(in, in).arguments, "\"C:\\Docs\\a.pdf\" output \"a_uncompress.pdf\" uncompress");
+    EXPECT_EQ(UncompressCall(in).arguments,
+              "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_uncompress.pdf\" uncompress");
 
-    EXPECT_EQ(RotateCall(in, in, 3).arguments, "\"C:\\Docs\\a.pdf\" cat 1-endleft output \"a_rotate.pdf\"");
-    EXPECT_EQ(RotateCall(in, in, -1).arguments, "\"C:\\Docs\\a.pdf\" cat 1-end output \"a_rotate.pdf\"");
+    ToolCall rotate = RotateCall(in, 3);
+    EXPECT_EQ(rotate.arguments, "\"C:\\Docs\\a.pdf\" cat 1-endleft output \"C:\\Docs\\a_rotate.pdf\"");
+    EXPECT_EQ(rotate.folder, "C:\\Docs\\");
+    EXPECT_EQ(RotateCall(in, -1).arguments, "\"C:\\Docs\\a.pdf\" cat 1-end output \"C:\\Docs\\a_rotate.pdf\"");
 
-    EXPECT_EQ(CompressCall("C:\\Docs\\q3.final.pdf", "").arguments,
-              "\"C:\\Docs\\q3.final.pdf\" output \"q3.final_compress.pdf\" compress");
-    EXPECT_EQ(RepairCall("C:\\Docs\\scan", "").arguments, "\"C:\\Docs\\scan\" output \"C:\\Docs\\scan_fixed.pdf\"");
+    ToolCall dotted = CompressCall("D:\\Other\\q3.final.pdf");
+    EXPECT_EQ(dotted.arguments, "\"D:\\Other\\q3.final.pdf\" output \"D:\\Other\\q3.final_compress.pdf\" compress");
+    EXPECT_EQ(dotted.folder, "D:\\Other\\");
+    EXPECT_EQ(RepairCall("C:\\Docs\\scan").arguments, "\"C:\\Docs\\scan\" output \"C:\\Docs\\scan_fixed.pdf\"");
 }
 
 TEST(SingleFileArguments, MapsRotationIndexesToKeywords)
@@ -48,34 +54,20 @@ TEST(SingleFileArguments, MapsRotationIndexesToKeywords)
     EXPECT_EQ(RotationKeyword(-2), "");
 }
 
-// The output lands where the PDF field points, which need not be the folder
-// of the file chosen in the dialog; repair alone writes beside the input.
-TEST(SingleFileArguments, RunsInTheFolderOfThePdfField)
-{
-    const std::string in = "C:\\Docs\\a.pdf";
-    EXPECT_EQ(CompressCall(in, "D:\\Other\\b.pdf").folder, "D:\\Other\\");
-    EXPECT_EQ(RotateCall(in, "D:\\Other\\b.pdf", 0).folder, "D:\\Other\\");
-    EXPECT_EQ(RepairCall(in, "D:\\Other\\b.pdf").arguments, "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_fixed.pdf\"");
-    EXPECT_EQ(UncompressCall(in, "").folder, "");
-}
-
-// Burst and dump write into a folder named after the input; it is made where
-// they run, so the run never lands in a folder that was not created.
+// Burst and dump write into a folder named after the input, beside it; it is
+// made where they run, so the run never lands in a folder that was not created.
 TEST(SingleFileArguments, BurstAndDumpRunInTheFolderTheyCreate)
 {
     const std::string in = "C:\\Docs\\q3.final.pdf";
-    ToolCall burst = BurstCall(in, in);
+    ToolCall burst = BurstCall(in);
     EXPECT_EQ(burst.arguments, "\"C:\\Docs\\q3.final.pdf\" burst");
     EXPECT_EQ(burst.folder, "C:\\Docs\\q3.final");
     EXPECT_EQ(burst.folderToCreate, "C:\\Docs\\q3.final");
 
-    ToolCall dump = DumpCall(in, "D:\\Other\\b.pdf");
-    EXPECT_EQ(dump.arguments, "\"C:\\Docs\\q3.final.pdf\" dump_data output input_report.txt");
-    EXPECT_EQ(dump.folder, "D:\\Other\\q3.final");
+    ToolCall dump = DumpCall("D:\\Other\\b.pdf");
+    EXPECT_EQ(dump.arguments, "\"D:\\Other\\b.pdf\" dump_data output input_report.txt");
+    EXPECT_EQ(dump.folder, "D:\\Other\\b");
     EXPECT_EQ(dump.folderToCreate, dump.folder);
 
-    ToolCall noField = BurstCall(in, "");
-    EXPECT_EQ(noField.folder, "q3.final");
-    EXPECT_EQ(noField.folderToCreate, "q3.final");
-    EXPECT_EQ(ReportFolder("C:\\My.Docs\\scan", "C:\\My.Docs\\scan"), "C:\\My.Docs\\scan");
+    EXPECT_EQ(ReportFolder("C:\\My.Docs\\scan"), "C:\\My.Docs\\scan");
 }
