@@ -1,7 +1,9 @@
 #include "app/ToolRunner.h"
+#include "app/LiveRun.h"
 #include "app/Unit2.h"
 #include "ops/ProcessExecution.h"
 #include "ops/ToolOutcome.h"
+#include "ui/Application.h"
 #include "ui/MessageBoxes.h"
 
 namespace velmora {
@@ -9,18 +11,69 @@ namespace velmora {
 DWORD LastToolError = 0;
 
 namespace {
-// Any non-zero value: pdftk's console window is not suppressed.
-constexpr int ToolShowValue = SW_SHOW;
+
+// pdftk's output is captured and shown in the Output window; a console of
+// its own would only flash up empty.
+constexpr int kNoConsole = 0;
+
+// Everything in a folder the run made is the run's own work; the last file
+// of a stopped run may be cut short, so none of it is kept.
+void RemoveFilesIn(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            DeleteFileA((folder + "\\" + found.cFileName).c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
 }
 
-void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder)
+void ClearTraces(const ProcessResult& result, const RunTraces& traces)
 {
-    ProcessResult result = RunCaptured(toolPath, arguments + " verbose", folder, ToolShowValue, INFINITE);
-    if (!result.output.empty())
+    const bool failed = !result.ended || result.exitCode != 0 || result.runError != 0;
+    if (result.cancelled && !traces.newFile.empty())
+        DeleteFileA(traces.newFile.c_str());
+    if (result.cancelled && !traces.newFolder.empty())
+        RemoveFilesIn(traces.newFolder);
+    // Removing a folder fails while anything is in it, which is the point.
+    if (failed && !traces.newFolder.empty())
+        RemoveDirectoryA(traces.newFolder.c_str());
+}
+
+std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, const RunTraces& traces)
+{
+    if (result.cancelled && !traces.replacedFile.empty())
+        return outcome.notice + "\r\n" + traces.replacedFile + " may be incomplete.";
+    return outcome.notice;
+}
+
+} // namespace
+
+void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
+             const RunTraces& traces)
+{
+    ProcessResult result;
+    bool shownLive = false;
+    {
+        LiveRun live(TheOutputWindow);
+        result = RunCaptured(toolPath, arguments + " verbose", folder, kNoConsole, INFINITE, &live);
+        shownLive = live.IsShown();
+        if (shownLive && !result.cancelled && !AppTerminated)
+            live.ShowWhole(result.output);
+    }
+    // The session is ending or the program was asked to quit: nobody is
+    // there to read anything.
+    const bool anyoneThere = !AppTerminated;
+    if (!shownLive && anyoneThere && !result.output.empty())
         ShowOutputText(TheOutputWindow, result.output);
+    ClearTraces(result, traces);
     ToolOutcome outcome = JudgeToolRun(result);
     LastToolError = outcome.code;
-    ShowNotice(outcome.notice);
+    if (anyoneThere)
+        ShowNotice(NoticeFor(result, outcome, traces));
 }
 
 } // namespace velmora

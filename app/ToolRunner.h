@@ -10,9 +10,20 @@ namespace velmora {
 // tool's exit code, or 0 after a run that went well.
 extern DWORD LastToolError;
 
-// Runs toolPath with arguments + " verbose" in folder, waits for it, shows
-// what it wrote in the Output window (when it wrote anything) and then the
-// outcome notice.
-void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder);
+// What a run may leave behind that the runner clears away when the run does
+// not go well; paths are full, any may be empty.
+struct RunTraces {
+    std::string newFolder;      // made for this run: removed when the run failed and left it empty
+    std::string newFile;        // did not exist before: removed when the run was cancelled
+    std::string replacedFile;   // existed and is being replaced: named when the run was cancelled
+};
+
+// Runs toolPath with arguments + " verbose" in folder while the windows stay
+// alive; a run that takes a while shows its output as it arrives and can be
+// cancelled. Shows what it wrote in the Output window (when it wrote
+// anything), clears away traces of a run that did not go well, and tells the
+// outcome.
+void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
+             const RunTraces& traces = {});
 
 } // namespace velmora

@@ -11,6 +11,8 @@ OutputWindow* TheOutputWindow = nullptr;
 
 namespace {
 constexpr uint16_t MemoOptions = EditMultiLine;   // both scroll bars, editable
+constexpr char kOkCaption[] = "OK";
+constexpr char kCancelCaption[] = "Cancel";
 }
 
 void BuildOutputWindow(OutputWindow*& window, Control* parent)
@@ -25,9 +27,11 @@ void BuildOutputWindow(OutputWindow*& window, Control* parent)
     form->SetCloseHandler(&EndOutputOnClose, window);
 
     window->OutputMemo = CreateEditBox(form, MemoOptions)->PlaceAt(8, 0)->ResizeTo(505, 273);
-    window->OkButton = CreateButton(form, "OK")->PlaceAt(216, 288);
+    window->OkButton = CreateButton(form, kOkCaption)->PlaceAt(216, 288);
     window->OutputMemo->SetColor(SystemColor(COLOR_WINDOW));
     window->OkButton->SetClickHandler(&EndOutputWithOk, window);
+    window->OutputMemo->SetKeyDownHandler(&CancelOutputOnEscape, window);
+    window->OkButton->SetKeyDownHandler(&CancelOutputOnEscape, window);
 }
 
 void ShowOutputText(OutputWindow* window, const std::string& text)
@@ -35,6 +39,27 @@ void ShowOutputText(OutputWindow* window, const std::string& text)
     window->OutputMemo->SetText(text);
     ShowAsModal(window->FormControl);
     window->FormControl->SetVisible(false);
+}
+
+void BeginLiveOutput(OutputWindow* window)
+{
+    window->RunInProgress = true;
+    window->FormControl->SetModalResult(0);
+    window->OutputMemo->SetText("");
+    // Appending is held to the typing limit, which would cut a long report.
+    window->OutputMemo->SetTextLimit(0);
+    window->OkButton->SetText(kCancelCaption);
+}
+
+void AppendOutputText(OutputWindow* window, const std::string& text)
+{
+    window->OutputMemo->AppendText(text);
+}
+
+void EndLiveOutput(OutputWindow* window)
+{
+    window->RunInProgress = false;
+    window->OkButton->SetText(kOkCaption);
 }
 
 void EndOutputWithOk(OutputWindow* window, Control*)
@@ -47,6 +72,12 @@ void EndOutputWithOk(OutputWindow* window, Control*)
 void EndOutputOnClose(OutputWindow* window, Control*, bool*)
 {
     window->FormControl->SetModalResult(-1);
+}
+
+void CancelOutputOnEscape(OutputWindow* window, Control*, uint32_t* key, uint32_t)
+{
+    if (*key == VK_ESCAPE && window->RunInProgress)
+        window->FormControl->SetModalResult(-1);
 }
 
 } // namespace velmora

@@ -43,4 +43,10 @@ std::string ReplaceExtension(const std::string& path, const std::string& ending,
     return path + ending;
 }
 
+std::string PathSeenFrom(const std::string& folder, const std::string& path)
+{
+    const bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/' || (path.size() > 1 && path[1] == ':'));
+    return rooted || folder.empty() ? path : folder + path;
+}
+
 } // namespace velmora

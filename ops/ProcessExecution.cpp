@@ -54,6 +54,9 @@ WaitEnd WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit, 
         DWORD left = Remaining(start, timeLimit);
         HANDLE signals[2] = {process, capture.ReadySignal()};
         DWORD woke = WaitForEither(watch, capture.IsOpen() ? 2 : 1, signals, left, capture.Captured());
+        // A stop asked for during the wait wins over what woke it: the tool
+        // may have been ended for it.
+        if (watch && watch->StopRequested()) return {WAIT_ABANDONED};
         if (woke == WAIT_OBJECT_0) {
             capture.TakeRemainder();
             return {WAIT_OBJECT_0};
@@ -255,12 +258,19 @@ ProcessResult RunCaptured(const std::string& program, const std::string& argumen
     return result;
 }
 
+void RunWatch::EndToolNow()
+{
+    if (child_) EndProcess(*child_);
+}
+
 ProcessResult AwaitCaptured(RedirectedProcess& child, PipeCapture& capture, DWORD timeLimit, RunWatch* watch)
 {
     ProcessResult result;
     result.started = true;
     HANDLE process = child.process.Get();
+    if (watch) watch->child_ = &child;
     WaitEnd end = WaitWhileReading(process, capture, timeLimit, watch);
+    if (watch) watch->child_ = nullptr;
     if (end.woke == WAIT_TIMEOUT || end.woke == WAIT_ABANDONED) {
         result.timedOut = end.woke == WAIT_TIMEOUT;
         result.cancelled = end.woke == WAIT_ABANDONED;

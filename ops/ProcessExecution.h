@@ -8,6 +8,7 @@
 namespace velmora {
 
 class PipeCapture;
+struct RedirectedProcess;
 
 // What became of one run. A started run has ended, or timed out, or was
 // cancelled, or failed on the way (runError); it may have ended and still
@@ -39,8 +40,17 @@ public:
     // Asked on every turn of the wait: true stops the run.
     virtual bool StopRequested() = 0;
 
+    // Ends the run's tool, with all it started, at once, from inside Wait:
+    // for when the program may not get back to the wait (the session ends).
+    // The watcher's StopRequested must say true from then on.
+    void EndToolNow();
+
 protected:
     ~RunWatch() = default;
+
+private:
+    friend ProcessResult AwaitCaptured(RedirectedProcess&, PipeCapture&, DWORD, RunWatch*);
+    RedirectedProcess* child_ = nullptr;
 };
 
 // Runs program (always quoted on the command line) with arguments in folder

@@ -17,6 +17,9 @@ struct ToolCall {
     // A folder the handler makes sure exists before the run (and does not run
     // the tool when it cannot); empty when the operation needs none.
     std::string folderToCreate;
+    // The one file the run writes (relative paths are seen from folder);
+    // empty when the run writes into folderToCreate instead.
+    std::string outputFile;
 };
 
 } // namespace velmora

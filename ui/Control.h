@@ -205,6 +205,9 @@ public:
     Control* ClearItems();
     Control* SetTextLimit(int limit);
     Control* SelectAllText();
+    // Adds text at the end of an edit box and scrolls it into view, without
+    // sending the whole text again.
+    Control* AppendText(const std::string& text);
 
     // ---- events ----
     Control* SetClickHandler(EventRef handler);

@@ -39,6 +39,16 @@ void PumpPendingMessages(Control*)
     }
 }
 
+DWORD WaitAndPump(DWORD count, const HANDLE* handles, DWORD timeout)
+{
+    // A handle that is signalled again and again (a pipe flooded with
+    // output) wins every wait; pumping after each wake keeps the windows
+    // alive all the same.
+    DWORD woke = MsgWaitForMultipleObjectsEx(count, handles, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    PumpPendingMessages(AppMainForm);
+    return woke == WAIT_OBJECT_0 + count ? WAIT_TIMEOUT : woke;
+}
+
 void RunMainLoop(Control*& form)
 {
     AppRunning = true;

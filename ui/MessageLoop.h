@@ -12,6 +12,11 @@ class Control;
 bool PumpOneMessage(Control* form);
 // Pumps until the queue is empty.
 void PumpPendingMessages(Control* form);
+// Sleeps until one of handles is signalled, a message arrives or timeout
+// (milliseconds) has passed, then handles every message waiting, whatever
+// woke it. Gives what WaitForMultipleObjects would for the handles;
+// WAIT_TIMEOUT when only messages woke it.
+DWORD WaitAndPump(DWORD count, const HANDLE* handles, DWORD timeout);
 // Makes form the application main form, shows its window and handles
 // messages until AppTerminated is set; then ShutDownApp. Sleeps in
 // WaitMessage between bursts.

@@ -84,6 +84,11 @@ ModalScope::~ModalScope()
     ReleaseObject(form_);
 }
 
+void ModalScope::ShowForm()
+{
+    ShowInFront(form_);
+}
+
 void ModalScope::Wait()
 {
     Rec(form_).modalResult = 0;
@@ -105,7 +110,7 @@ int ShowAsModal(Control* form)
     TakeReference(form);
     {
         ModalScope modal(form);
-        ShowInFront(form);
+        modal.ShowForm();
         modal.Wait();
     }
     const int result = form->GetModalResult();

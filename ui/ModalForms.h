@@ -20,6 +20,8 @@ public:
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
+    // Shows the form in front, with the focus in it.
+    void ShowForm();
     // Handles messages until the form has a modal result, its window is
     // gone, or the program is to end.
     void Wait();

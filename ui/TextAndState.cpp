@@ -228,6 +228,18 @@ Control* Control::SetTextLimit(int limit)
     return this;
 }
 
+Control* Control::AppendText(const std::string& text)
+{
+    r_.text += text;
+    if (r_.window) {
+        const int end = GetWindowTextLengthA(r_.window);
+        SendMessageA(r_.window, EM_SETSEL, end, end);
+        SendMessageA(r_.window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageA(r_.window, EM_SCROLLCARET, 0, 0);
+    }
+    return this;
+}
+
 Control* Control::SelectAllText()
 {
     const KindMessageTable* table = r_.kindMessages;

@@ -2,7 +2,9 @@
 #include "app/FindTool.h"
 #include "app/ToolRunner.h"
 #include "app/Unit1.h"
+#include "ops/PathHelpers.h"
 #include "ops/SingleFileArguments.h"
+#include "ops/ToolLocation.h"
 #include "ops/SystemMessage.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBoxes.h"
@@ -36,9 +38,18 @@ bool EnsureFolder(const std::string& folder)
 
 void RunToolCall(const ToolCall& call)
 {
-    if (!call.folderToCreate.empty() && !EnsureFolder(call.folderToCreate))
-        return;
-    RunTool(ToolPath, call.arguments, call.folder);
+    RunTraces traces;
+    if (!call.folderToCreate.empty()) {
+        if (GetFileAttributesA(call.folderToCreate.c_str()) == INVALID_FILE_ATTRIBUTES)
+            traces.newFolder = call.folderToCreate;
+        if (!EnsureFolder(call.folderToCreate))
+            return;
+    }
+    if (!call.outputFile.empty()) {
+        const std::string output = PathSeenFrom(call.folder, call.outputFile);
+        (FileExists(output) ? traces.replacedFile : traces.newFile) = output;
+    }
+    RunTool(ToolPath, call.arguments, call.folder, traces);
 }
 
 } // namespace velmora

@@ -1,0 +1,122 @@
+#include "app/LiveRun.h"
+#include "app/Unit2.h"
+#include "ui/Application.h"
+#include "ui/Control.h"
+#include "ui/MessageLoop.h"
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+// A run that ends sooner looks as it always did: its output after the run.
+constexpr ULONGLONG kShowAfterMs = 500;
+// At most ten updates a second, so that a flood of output costs little more
+// than showing it once at the end.
+constexpr ULONGLONG kRefreshEveryMs = 100;
+// An edit box lays out its whole text again on every addition; past this
+// much the rest is shown once, when the run has ended.
+constexpr size_t kLiveLimit = 4u << 20;
+
+DWORD MillisecondsUntil(ULONGLONG moment)
+{
+    const ULONGLONG now = GetTickCount64();
+    return moment > now ? static_cast<DWORD>(moment - now) : 0;
+}
+
+} // namespace
+
+LiveRun::LiveRun(OutputWindow* output)
+    : output_(output), modal_(output->FormControl), showAt_(GetTickCount64() + kShowAfterMs)
+{
+    output_->FormControl->SetModalResult(0);
+    if (AppMainForm)
+        AppMainForm->AddMessageFilter(&EndOfSessionFilter, this);
+}
+
+LiveRun::~LiveRun()
+{
+    if (AppMainForm)
+        AppMainForm->RemoveMessageFilter(&EndOfSessionFilter);
+    output_->RunInProgress = false;
+    if (shown_)
+        output_->FormControl->SetVisible(false);
+}
+
+// Windows ends the program soon after WM_ENDSESSION has been answered, maybe
+// before the wait runs again: the tool is ended right here. The job the tool
+// runs in would go with this program in any case.
+bool LiveRun::EndOfSessionFilter(Control*, MessageRecord& message, LRESULT* result, void* data)
+{
+    auto* live = static_cast<LiveRun*>(data);
+    if (message.message == WM_QUERYENDSESSION) {
+        live->sessionEnding_ = true;
+        *result = TRUE;
+        return true;
+    }
+    if (message.message == WM_ENDSESSION && message.wParam) {
+        live->sessionEnding_ = true;
+        live->EndToolNow();
+        AppTerminated = true;
+        *result = 0;
+        return true;
+    }
+    return false;
+}
+
+DWORD LiveRun::NextDeadline(DWORD timeout, const std::string& outputSoFar) const
+{
+    if (!shown_)
+        return std::min(timeout, MillisecondsUntil(showAt_));
+    if (outputSoFar.size() > shownBytes_ && shownBytes_ < kLiveLimit)
+        return std::min(timeout, MillisecondsUntil(nextRefresh_));
+    return timeout;
+}
+
+DWORD LiveRun::Wait(DWORD count, const HANDLE* handles, DWORD timeout, const std::string& outputSoFar)
+{
+    const DWORD woke = WaitAndPump(count, handles, NextDeadline(timeout, outputSoFar));
+    const ULONGLONG now = GetTickCount64();
+    if (!shown_ && now >= showAt_)
+        Show();
+    if (shown_ && now >= nextRefresh_)
+        Refresh(outputSoFar);
+    return woke;
+}
+
+bool LiveRun::StopRequested()
+{
+    return sessionEnding_ || AppTerminated || output_->FormControl->GetModalResult() != 0;
+}
+
+void LiveRun::Show()
+{
+    BeginLiveOutput(output_);
+    modal_.ShowForm();
+    shown_ = true;
+}
+
+void LiveRun::Refresh(const std::string& outputSoFar)
+{
+    nextRefresh_ = GetTickCount64() + kRefreshEveryMs;
+    if (outputSoFar.size() <= shownBytes_ || shownBytes_ >= kLiveLimit)
+        return;
+    const size_t take = std::min(outputSoFar.size(), kLiveLimit) - shownBytes_;
+    AppendOutputText(output_, outputSoFar.substr(shownBytes_, take));
+    shownBytes_ += take;
+}
+
+void LiveRun::ShowWhole(const std::string& output)
+{
+    // Adding the rest gives the whole text, unless the live view stopped at
+    // its limit or a zero byte cut a piece short.
+    if (output.size() > kLiveLimit || output.find('\0') != std::string::npos)
+        output_->OutputMemo->SetText(output);
+    else
+        Refresh(output);
+    EndLiveOutput(output_);
+    output_->FormControl->SetModalResult(0);
+    modal_.Wait();
+}
+
+} // namespace velmora

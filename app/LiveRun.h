@@ -1,0 +1,45 @@
+#pragma once
+// The user's side of a tool run: every window stays alive while pdftk
+// works, the main form takes no input, and a run that takes a while shows
+// its output as it arrives, with a Cancel that stops it.
+#include "ops/ProcessExecution.h"
+#include "ui/ModalForms.h"
+#include <string>
+#include <windows.h>
+
+namespace velmora {
+
+class OutputWindow;
+
+class LiveRun : public RunWatch {
+public:
+    explicit LiveRun(OutputWindow* output);
+    ~LiveRun();
+    LiveRun(const LiveRun&) = delete;
+    LiveRun& operator=(const LiveRun&) = delete;
+
+    DWORD Wait(DWORD count, const HANDLE* handles, DWORD timeout, const std::string& outputSoFar) override;
+    bool StopRequested() override;
+
+    // Whether the Output window came up during the run.
+    bool IsShown() const { return shown_; }
+    // After a run that ended while shown: the whole output, "OK", and a wait
+    // until the user dismisses the window.
+    void ShowWhole(const std::string& output);
+
+private:
+    void Show();
+    void Refresh(const std::string& outputSoFar);
+    DWORD NextDeadline(DWORD timeout, const std::string& outputSoFar) const;
+    static bool EndOfSessionFilter(Control* form, MessageRecord& message, LRESULT* result, void* data);
+
+    OutputWindow* output_;
+    ModalScope modal_;
+    ULONGLONG showAt_;
+    ULONGLONG nextRefresh_ = 0;
+    size_t shownBytes_ = 0;
+    bool shown_ = false;
+    bool sessionEnding_ = false;
+};
+
+} // namespace velmora
