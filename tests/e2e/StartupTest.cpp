@@ -84,7 +84,7 @@ TEST(Startup, MissingToolIsToldAndEndsWithExitCodeOne)
 TEST(Startup, FolderNamedLikeTheToolCountsAsMissing)
 {
     TempFolder folder;
-    const std::string program = CopyInto(BinPath("app/velmora.exe"), folder.Path());
+    const std::string program = CopyInto(VelmoraProgram(), folder.Path());
     folder.MakeFolder("pdftk.exe");
     Process velmora(program, "", folder.Path());
     ExpectRefusalToStart(velmora);
@@ -94,7 +94,7 @@ TEST(Startup, ToolOnTheSearchPathOrInTheCurrentFolderDoesNotCount)
 {
     TempFolder folder;
     TempFolder elsewhere;
-    const std::string program = CopyInto(BinPath("app/velmora.exe"), folder.Path());
+    const std::string program = CopyInto(VelmoraProgram(), folder.Path());
     CopyInto(StandinProgram(), elsewhere.Path(), "pdftk.exe");
     SearchPathFront path(elsewhere.Path());
     Process velmora(program, "", elsewhere.Path());

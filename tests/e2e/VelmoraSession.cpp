@@ -8,7 +8,7 @@ using namespace driver;
 VelmoraSession::VelmoraSession(SessionOptions options)
     : folder_(options.folderName), documents_(options.folderName)
 {
-    const std::string program = CopyInto(BinPath("app/velmora.exe"), folder_.Path());
+    const std::string program = CopyInto(VelmoraProgram(), folder_.Path());
     if (options.withTool) {
         CopyInto(StandinProgram(), folder_.Path(), "pdftk.exe");
         SetTool(options.tool);

@@ -1,8 +1,8 @@
 #pragma once
 // Each fault case leaves one row for docs/reliability.md: what was tried, what
 // the user saw, and whether the program held. Rows go to one file per case in
-// the build tree (reliability-rows/), so a rerun replaces them; the report
-// step of the test run gathers them, sorted by name.
+// the folder VELMORA_RELIABILITY_ROWS names (none: no row), so a rerun
+// replaces them; the report step of the test run gathers them, sorted by name.
 #include <string>
 
 namespace velmora::faults {

@@ -32,7 +32,7 @@ HWND VisibleTopWindow(DWORD processId, const WindowMatch& match)
 
 RealToolSession::RealToolSession(FolderName kind) : kind_(kind), folder_(kind), documents_(kind)
 {
-    const std::string program = CopyInto(BinPath("app/velmora.exe"), folder_.Path());
+    const std::string program = CopyInto(VelmoraProgram(), folder_.Path());
     CopyInto(BinPath("bridge/pdftk.exe"), folder_.Path(), "pdftk.exe");
     process_ = std::make_unique<Process>(program, "", folder_.Path());
 }

@@ -67,6 +67,12 @@ std::string BinPath(const std::string& relative)
     return path;
 }
 
+std::string VelmoraProgram()
+{
+    const std::string chosen = Environment("VELMORA_PROGRAM");
+    return chosen.empty() ? BinPath("app/velmora.exe") : WindowsPath(chosen);
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name)
 {
     if (folder.empty())

@@ -12,6 +12,11 @@ std::string WindowsPath(const std::string& path);
 // as a Windows path. The tree is the VELMORA_BIN environment variable.
 std::string BinPath(const std::string& relative);
 
+// The velmora.exe the tests drive, as a Windows path: the file named by the
+// VELMORA_PROGRAM environment variable (the shipped 32-bit build) when set,
+// otherwise the build tree's own.
+std::string VelmoraProgram();
+
 // folder "\" name, with exactly one backslash between them.
 std::string JoinPath(const std::string& folder, const std::string& name);
 

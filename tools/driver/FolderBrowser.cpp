@@ -3,6 +3,8 @@
 #include "tools/driver/RemoteMemory.h"
 #include <commctrl.h>
 #include <shlobj.h>
+#include <cstddef>
+#include <cstdint>
 
 namespace velmora::driver {
 
@@ -22,6 +24,39 @@ std::string LastName(std::string path)
         path.pop_back();
     size_t slash = path.find_last_of('\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// TVITEMA as the tree's own process lays it out: a 32-bit program reads
+// 4-byte handles and pointers, a 64-bit one 8-byte ones after padding.
+template <typename Pointer> struct TreeItemIn {
+    UINT mask;
+    Pointer hItem;
+    UINT state;
+    UINT stateMask;
+    Pointer pszText;
+    int cchTextMax;
+    int iImage;
+    int iSelectedImage;
+    int cChildren;
+    Pointer lParam;
+};
+using TreeItemIn32 = TreeItemIn<uint32_t>;
+using TreeItemIn64 = TreeItemIn<uint64_t>;
+static_assert(sizeof(TreeItemIn32) == 40 && offsetof(TreeItemIn32, pszText) == 16, "32-bit TVITEMA");
+static_assert(sizeof(TreeItemIn<UINT_PTR>) == sizeof(TVITEMA) &&
+                  offsetof(TreeItemIn<UINT_PTR>, pszText) == offsetof(TVITEMA, pszText) &&
+                  offsetof(TreeItemIn<UINT_PTR>, lParam) == offsetof(TVITEMA, lParam),
+              "this program's own TVITEMA");
+
+// Asks for the item's text into the block after the request.
+template <typename Pointer> void WriteTextRequest(RemoteMemory& remote, DWORD_PTR item, size_t textAt, int textSize)
+{
+    TreeItemIn<Pointer> request = {};
+    request.mask = TVIF_TEXT;
+    request.hItem = static_cast<Pointer>(item);
+    request.pszText = static_cast<Pointer>(remote.AddressOf(textAt));
+    request.cchTextMax = textSize;
+    remote.Write(0, &request, sizeof request);
 }
 
 bool SendSelection(HWND browser, RemoteMemory& path)
@@ -59,20 +94,19 @@ std::string SelectedFolderName(HWND browser)
         return {};
 
     const size_t textSize = MAX_PATH * 2;
-    RemoteMemory remote(tree, sizeof(TVITEMA) + textSize);
-    TVITEMA request = {};
-    request.mask = TVIF_TEXT;
-    request.hItem = reinterpret_cast<HTREEITEM>(item);
-    request.pszText = remote.At<char>(sizeof(TVITEMA));
-    request.cchTextMax = static_cast<int>(textSize);
-    remote.Write(0, &request, sizeof request);
+    const size_t textAt = sizeof(TreeItemIn64);
+    RemoteMemory remote(tree, textAt + textSize);
+    if (remote.Is32Bit())
+        WriteTextRequest<uint32_t>(remote, item, textAt, static_cast<int>(textSize));
+    else
+        WriteTextRequest<uint64_t>(remote, item, textAt, static_cast<int>(textSize));
     DWORD_PTR ok = 0;
     SendMessageTimeoutA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote.Address()), SMTO_ABORTIFHUNG, 5000,
                         &ok);
     if (!ok)
         return {};
     char text[textSize] = {};
-    remote.Read(sizeof(TVITEMA), text, textSize - 1);
+    remote.Read(textAt, text, textSize - 1);
     return text;
 }
 

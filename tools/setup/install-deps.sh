@@ -9,9 +9,15 @@ have i686-w64-mingw32-g++-win32   || need+=(g++-mingw-w64-i686-win32 binutils-mi
 have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 have cmake                      || need+=(cmake)
 have make                       || need+=(make)
-# 64-bit Wine only: these kernels execute no 32-bit Linux code, so wine32
-# cannot start; the test programs are built for x86_64 instead.
+# 64-bit Wine runs the tests' x86_64 build everywhere. Where the kernel also
+# runs 32-bit programs, wine32 joins it so the shipped i686 program is driven
+# too; elsewhere wine32 cannot start, and i386 is never added there.
 [ -x /usr/lib/wine/wine64 ]     || need+=(wine64)
+runs32=0
+"$(dirname "${BASH_SOURCE[0]}")/runs-32bit.sh" && runs32=1
+if [ $runs32 = 1 ]; then
+  dpkg -s wine32:i386 >/dev/null 2>&1 || need+=(wine32:i386)
+fi
 dpkg -s fonts-wine  >/dev/null 2>&1 || need+=(fonts-wine)
 [ -d /usr/src/googletest ]      || need+=(googletest)
 have Xvfb                       || need+=(xvfb)
@@ -27,5 +33,8 @@ have zip                        || need+=(zip)
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 echo "installing: ${need[*]}"
+if [ $runs32 = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+fi
 $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null

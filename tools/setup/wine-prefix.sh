@@ -11,7 +11,15 @@ install_fonts() {
   cp -u /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
-if [ -f "$WINEPREFIX/.velmora-ready" ]; then install_fonts; exit 0; fi
+# A 32-bit program needs the prefix's 32-bit side (syswow64, the x86
+# common controls), which wineboot makes only while wine32 is installed: a
+# prefix made before wine32 came is made again, once.
+wow64=0
+[ -x /usr/lib/wine/wine ] && "$(dirname "${BASH_SOURCE[0]}")/runs-32bit.sh" && wow64=1
+if [ -f "$WINEPREFIX/.velmora-ready" ] && { [ $wow64 = 0 ] || [ -f "$WINEPREFIX/.velmora-wow64" ]; }; then
+  install_fonts
+  exit 0
+fi
 echo "making Wine prefix in $WINEPREFIX"
 rm -rf "$WINEPREFIX"
 mkdir -p "$(dirname "$WINEPREFIX")"
@@ -21,4 +29,5 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
 "$WINESERVER" -w
 install_fonts
+if [ $wow64 = 1 ]; then touch "$WINEPREFIX/.velmora-wow64"; fi
 touch "$WINEPREFIX/.velmora-ready"
