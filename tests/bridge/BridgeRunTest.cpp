@@ -2,8 +2,11 @@
 // here. pdftk starts a Java machine per call, so the calls are few.
 #include "tests/bridge/TempFolder.h"
 #include "tests/support/PdfMaker.h"
+#include "tools/bridge/UnixPaths.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
+#include <cwctype>
 #include <thread>
 
 using velmora::test::PageSize;
@@ -41,6 +44,22 @@ std::string ReadToEnd(HANDLE pipe)
     return data;
 }
 
+PROCESS_INFORMATION StartBridge(const std::string& arguments, const std::string& folder, HANDLE input, HANDLE output,
+                                HANDLE errors)
+{
+    STARTUPINFOA startup = {sizeof startup};
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = input;
+    startup.hStdOutput = output;
+    startup.hStdError = errors;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + BridgeExe() + "\" " + arguments;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, folder.c_str(),
+                        &startup, &process))
+        process = {};
+    return process;
+}
+
 // The bridge with standard output and standard error on pipes of their
 // own, both drained while it runs; standard input is NUL.
 Captured RunBridge(const std::string& arguments, const std::string& folder)
@@ -54,15 +73,8 @@ Captured RunBridge(const std::string& arguments, const std::string& folder)
     SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
     HANDLE nul = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
 
-    STARTUPINFOA startup = {sizeof startup};
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = nul;
-    startup.hStdOutput = outWrite;
-    startup.hStdError = errWrite;
-    PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" + BridgeExe() + "\" " + arguments;
-    result.started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                    folder.c_str(), &startup, &process);
+    PROCESS_INFORMATION process = StartBridge(arguments, folder, nul, outWrite, errWrite);
+    result.started = process.hProcess != nullptr;
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     CloseHandle(nul);
@@ -78,6 +90,33 @@ Captured RunBridge(const std::string& arguments, const std::string& folder)
     CloseHandle(outRead);
     CloseHandle(errRead);
     return result;
+}
+
+// The command lines (words joined by blanks) of the live Linux processes
+// whose command line holds text; a zombie shows an empty one.
+std::vector<std::string> LinuxProcessesNaming(const std::string& text)
+{
+    std::vector<std::string> found;
+    const std::wstring proc = velmora::bridge::WindowsNameOf("/proc") + L"\\";
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((proc + L"*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return found;
+    do {
+        if (!iswdigit(entry.cFileName[0]))
+            continue;
+        HANDLE file = CreateFileW((proc + entry.cFileName + L"\\cmdline").c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            continue;
+        std::string line = ReadToEnd(file);
+        CloseHandle(file);
+        std::replace(line.begin(), line.end(), '\0', ' ');
+        if (line.find(text) != std::string::npos)
+            found.push_back(line);
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return found;
 }
 
 // The values of every "Key: value" line of a pdftk data dump, in order.
@@ -189,4 +228,52 @@ TEST_F(BridgeRun, PassesOnTheExitCodeAndErrorsOfAFailingRun)
     EXPECT_NE(run.exitCode, 0u);
     EXPECT_EQ(run.output, "");
     EXPECT_NE(run.errors.find("no such file.pdf"), std::string::npos) << run.errors;
+}
+
+// Cancelling a run ends the bridge abruptly (with its whole Windows job):
+// the Linux pdftk, java behind Debian's wrapper script, must not go on
+// writing files, and the bridge's relay folder must not be left behind.
+TEST_F(BridgeRun, LeavesNothingRunningOnLinuxWhenKilled)
+{
+    const std::string input = folder.Path() + "long run.pdf";
+    ASSERT_TRUE(WritePdf(input, UniformPdf(4000)));
+    const std::string unixInput = velmora::bridge::UnixPathOf(input);
+    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, 0, nullptr);
+    PROCESS_INFORMATION bridge = StartBridge(Quoted(input) + " burst output " + Quoted(folder.Path() + "p%04d.pdf"),
+                                             folder.Path(), nul, nul, nul);
+    CloseHandle(nul);
+    ASSERT_NE(bridge.hProcess, nullptr);
+
+    auto javaRuns = [&] {
+        for (const std::string& line : LinuxProcessesNaming(unixInput))
+            if (line.compare(0, 5, "java ") == 0)
+                return true;
+        return false;
+    };
+    for (DWORD start = GetTickCount(); !javaRuns() && GetTickCount() - start < 30000;)
+        Sleep(20);
+    ASSERT_TRUE(javaRuns());
+    TerminateProcess(bridge.hProcess, 1);
+    WaitForSingleObject(bridge.hProcess, 5000);
+    CloseHandle(bridge.hProcess);
+    CloseHandle(bridge.hThread);
+
+    char temp[MAX_PATH + 1];
+    GetTempPathA(sizeof temp, temp);
+    const std::string relayFolders = std::string(temp) + "velmora-pdftk-" + std::to_string(bridge.dwProcessId) + "-*";
+    std::vector<std::string> left;
+    bool relayLeft = true;
+    for (DWORD killed = GetTickCount(); GetTickCount() - killed < 3000; Sleep(50)) {
+        left = LinuxProcessesNaming(unixInput);
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA(relayFolders.c_str(), &found);
+        relayLeft = search != INVALID_HANDLE_VALUE;
+        if (relayLeft)
+            FindClose(search);
+        if (left.empty() && !relayLeft)
+            break;
+    }
+    EXPECT_EQ(left, std::vector<std::string>{});
+    EXPECT_FALSE(relayLeft);
 }
