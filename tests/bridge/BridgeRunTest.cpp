@@ -44,22 +44,6 @@ std::string ReadToEnd(HANDLE pipe)
     return data;
 }
 
-PROCESS_INFORMATION StartBridge(const std::string& arguments, const std::string& folder, HANDLE input, HANDLE output,
-                                HANDLE errors)
-{
-    STARTUPINFOA startup = {sizeof startup};
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = input;
-    startup.hStdOutput = output;
-    startup.hStdError = errors;
-    PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" + BridgeExe() + "\" " + arguments;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, folder.c_str(),
-                        &startup, &process))
-        process = {};
-    return process;
-}
-
 // The bridge with standard output and standard error on pipes of their
 // own, both drained while it runs; standard input is NUL.
 Captured RunBridge(const std::string& arguments, const std::string& folder)
@@ -73,8 +57,15 @@ Captured RunBridge(const std::string& arguments, const std::string& folder)
     SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
     HANDLE nul = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
 
-    PROCESS_INFORMATION process = StartBridge(arguments, folder, nul, outWrite, errWrite);
-    result.started = process.hProcess != nullptr;
+    STARTUPINFOA startup = {sizeof startup};
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nul;
+    startup.hStdOutput = outWrite;
+    startup.hStdError = errWrite;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + BridgeExe() + "\" " + arguments;
+    result.started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                    folder.c_str(), &startup, &process);
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     CloseHandle(nul);
@@ -238,11 +229,12 @@ TEST_F(BridgeRun, LeavesNothingRunningOnLinuxWhenKilled)
     const std::string input = folder.Path() + "long run.pdf";
     ASSERT_TRUE(WritePdf(input, UniformPdf(4000)));
     const std::string unixInput = velmora::bridge::UnixPathOf(input);
-    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, OPEN_EXISTING, 0, nullptr);
-    PROCESS_INFORMATION bridge = StartBridge(Quoted(input) + " burst output " + Quoted(folder.Path() + "p%04d.pdf"),
-                                             folder.Path(), nul, nul, nul);
-    CloseHandle(nul);
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION bridge = {};
+    std::string commandLine =
+        Quoted(BridgeExe()) + " " + Quoted(input) + " burst output " + Quoted(folder.Path() + "p%04d.pdf");
+    CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                   folder.Path().c_str(), &startup, &bridge);
     ASSERT_NE(bridge.hProcess, nullptr);
 
     auto javaRuns = [&] {
@@ -262,18 +254,15 @@ TEST_F(BridgeRun, LeavesNothingRunningOnLinuxWhenKilled)
     char temp[MAX_PATH + 1];
     GetTempPathA(sizeof temp, temp);
     const std::string relayFolders = std::string(temp) + "velmora-pdftk-" + std::to_string(bridge.dwProcessId) + "-*";
-    std::vector<std::string> left;
-    bool relayLeft = true;
-    for (DWORD killed = GetTickCount(); GetTickCount() - killed < 3000; Sleep(50)) {
-        left = LinuxProcessesNaming(unixInput);
+    auto relayLeft = [&] {
         WIN32_FIND_DATAA found;
         HANDLE search = FindFirstFileA(relayFolders.c_str(), &found);
-        relayLeft = search != INVALID_HANDLE_VALUE;
-        if (relayLeft)
-            FindClose(search);
-        if (left.empty() && !relayLeft)
+        return search != INVALID_HANDLE_VALUE && FindClose(search);
+    };
+    std::vector<std::string> left;
+    for (DWORD killed = GetTickCount(); GetTickCount() - killed < 3000; Sleep(50))
+        if ((left = LinuxProcessesNaming(unixInput)).empty() && !relayLeft())
             break;
-    }
     EXPECT_EQ(left, std::vector<std::string>{});
-    EXPECT_FALSE(relayLeft);
+    EXPECT_FALSE(relayLeft());
 }
