@@ -2,8 +2,11 @@
 // here. pdftk starts a Java machine per call, so the calls are few.
 #include "tests/bridge/TempFolder.h"
 #include "tests/support/PdfMaker.h"
+#include "tools/bridge/UnixPaths.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
+#include <cwctype>
 #include <thread>
 
 using velmora::test::PageSize;
@@ -78,6 +81,33 @@ Captured RunBridge(const std::string& arguments, const std::string& folder)
     CloseHandle(outRead);
     CloseHandle(errRead);
     return result;
+}
+
+// The command lines (words joined by blanks) of the live Linux processes
+// whose command line holds text; a zombie shows an empty one.
+std::vector<std::string> LinuxProcessesNaming(const std::string& text)
+{
+    std::vector<std::string> found;
+    const std::wstring proc = velmora::bridge::WindowsNameOf("/proc") + L"\\";
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((proc + L"*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return found;
+    do {
+        if (!iswdigit(entry.cFileName[0]))
+            continue;
+        HANDLE file = CreateFileW((proc + entry.cFileName + L"\\cmdline").c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            continue;
+        std::string line = ReadToEnd(file);
+        CloseHandle(file);
+        std::replace(line.begin(), line.end(), '\0', ' ');
+        if (line.find(text) != std::string::npos)
+            found.push_back(line);
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return found;
 }
 
 // The values of every "Key: value" line of a pdftk data dump, in order.
@@ -189,4 +219,50 @@ TEST_F(BridgeRun, PassesOnTheExitCodeAndErrorsOfAFailingRun)
     EXPECT_NE(run.exitCode, 0u);
     EXPECT_EQ(run.output, "");
     EXPECT_NE(run.errors.find("no such file.pdf"), std::string::npos) << run.errors;
+}
+
+// Cancelling a run ends the bridge abruptly (with its whole Windows job):
+// the Linux pdftk, java behind Debian's wrapper script, must not go on
+// writing files, and the bridge's relay folder must not be left behind.
+TEST_F(BridgeRun, LeavesNothingRunningOnLinuxWhenKilled)
+{
+    const std::string input = folder.Path() + "long run.pdf";
+    ASSERT_TRUE(WritePdf(input, UniformPdf(4000)));
+    const std::string unixInput = velmora::bridge::UnixPathOf(input);
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION bridge = {};
+    std::string commandLine =
+        Quoted(BridgeExe()) + " " + Quoted(input) + " burst output " + Quoted(folder.Path() + "p%04d.pdf");
+    CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                   folder.Path().c_str(), &startup, &bridge);
+    ASSERT_NE(bridge.hProcess, nullptr);
+
+    auto javaRuns = [&] {
+        for (const std::string& line : LinuxProcessesNaming(unixInput))
+            if (line.compare(0, 5, "java ") == 0)
+                return true;
+        return false;
+    };
+    for (DWORD start = GetTickCount(); !javaRuns() && GetTickCount() - start < 30000;)
+        Sleep(20);
+    ASSERT_TRUE(javaRuns());
+    TerminateProcess(bridge.hProcess, 1);
+    WaitForSingleObject(bridge.hProcess, 5000);
+    CloseHandle(bridge.hProcess);
+    CloseHandle(bridge.hThread);
+
+    char temp[MAX_PATH + 1];
+    GetTempPathA(sizeof temp, temp);
+    const std::string relayFolders = std::string(temp) + "velmora-pdftk-" + std::to_string(bridge.dwProcessId) + "-*";
+    auto relayLeft = [&] {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA(relayFolders.c_str(), &found);
+        return search != INVALID_HANDLE_VALUE && FindClose(search);
+    };
+    std::vector<std::string> left;
+    for (DWORD killed = GetTickCount(); GetTickCount() - killed < 3000; Sleep(50))
+        if ((left = LinuxProcessesNaming(unixInput)).empty() && !relayLeft())
+            break;
+    EXPECT_EQ(left, std::vector<std::string>{});
+    EXPECT_FALSE(relayLeft());
 }

@@ -3,6 +3,7 @@
 #include "tools/bridge/UnixPaths.h"
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace velmora::bridge {
 
@@ -144,6 +145,48 @@ bool ShellAlive(DWORD pid)
     return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
 }
 
+// This program's own Unix process id; 0 when it cannot be told. Wine opens
+// files in its server process, so /proc/self read through Wine describes
+// the server. A folder listing, though, looks up each entry from the
+// calling process, where "self" leads to this process's own numbered
+// entry: the one entry of the listing with the same file id.
+DWORD OwnUnixProcessId()
+{
+    std::wstring proc = WindowsNameOf("/proc");
+    HANDLE folder = CreateFileW(proc.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE)
+        return 0;
+    LONGLONG selfId = -1;
+    std::vector<std::pair<DWORD, LONGLONG>> numbered;
+    alignas(LONGLONG) char listing[64 * 1024];
+    FILE_INFO_BY_HANDLE_CLASS part = FileIdBothDirectoryRestartInfo;
+    while (GetFileInformationByHandleEx(folder, part, listing, sizeof listing)) {
+        part = FileIdBothDirectoryInfo;
+        for (const char* at = listing;;) {
+            const auto* entry = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+            const std::wstring name(entry->FileName, entry->FileNameLength / sizeof(WCHAR));
+            if (name == L"self")
+                selfId = entry->FileId.QuadPart;
+            else if (!name.empty() && name.find_first_not_of(L"0123456789") == std::wstring::npos)
+                numbered.emplace_back(std::wcstoul(name.c_str(), nullptr, 10), entry->FileId.QuadPart);
+            if (entry->NextEntryOffset == 0)
+                break;
+            at += entry->NextEntryOffset;
+        }
+    }
+    CloseHandle(folder);
+    DWORD found = 0;
+    for (const auto& [pid, id] : numbered) {
+        if (id != selfId)
+            continue;
+        if (found != 0)
+            return 0;
+        found = pid;
+    }
+    return found;
+}
+
 bool WaitForExitCode(const RelayFolder& folder, DWORD& exitCode, std::string& failure)
 {
     const DWORD start = GetTickCount();
@@ -184,19 +227,51 @@ std::string ShellQuoted(const std::string& text)
 }
 
 std::string RelayScript(const std::string& relayFolder, const std::string& workFolder,
-                        const std::vector<std::string>& command)
+                        const std::vector<std::string>& command, DWORD waiterPid)
 {
     std::string program;
     for (const std::string& word : command)
         program += (program.empty() ? "" : " ") + ShellQuoted(word);
     return "# Written by pdftk.exe under Wine and removed when the run has ended.\n"
+           // Wine hands this shell the caller's own Unix output, maybe
+           // somebody's pipe, whose reader would wait for every process that
+           // holds it: the watchdog's last sleep too.
+           "exec </dev/null >/dev/null 2>&1\n"
            "R=" + ShellQuoted(relayFolder) + "\n"
            "echo $$ >\"$R/pid.part\" && mv -f \"$R/pid.part\" \"$R/pid\"\n"
            "PATH=\"${PATH:+$PATH:}/usr/bin:/bin\"; export PATH\n"
-           "cd " + ShellQuoted(workFolder) + " 2>\"$R/err\" &&\n"
-           "  LC_ALL=C.UTF-8 " + program + " </dev/null >\"$R/out\" 2>\"$R/err\"\n"
-           "echo $? >\"$R/code.part\"\n"
-           "mv -f \"$R/code.part\" \"$R/code\"\n";
+           // The waiter can be ended abruptly (a cancelled run ends its whole
+           // Windows job), and then nobody would stop the program, which
+           // would go on writing files. Its start time tells it from a later
+           // process given the same id; a zombie counts as ended, since in a
+           // container nobody may reap it.
+           "B=" + std::to_string(waiterPid) + "\n"
+           "look() {\n"
+           "  state=Z since=\n"
+           "  read -r s </proc/$B/stat || return\n"
+           "  s=${s##*) }; set -- $s; state=$1 since=${20}\n"
+           "}\n"
+           "look; T=$since\n"
+           "waiter_alive() { [ \"$B\" = 0 ] && return; look; [ \"$state\" != Z ] && [ \"$since\" = \"$T\" ]; }\n"
+           // In a session of its own, so that one signal reaches whatever it
+           // starts too (java behind Debian's wrapper script).
+           "run() {\n"
+           "  LC_ALL=C.UTF-8 setsid " + program + " </dev/null >\"$R/out\" 2>\"$R/err\" &\n"
+           "  P=$!\n"
+           "  (while waiter_alive; do sleep 0.2; done; kill -KILL -$P) &\n"
+           "  W=$!\n"
+           "  wait $P; S=$?\n"
+           "  kill $W\n"
+           "  return $S\n"
+           "}\n"
+           "waiter_alive && cd " + ShellQuoted(workFolder) + " 2>\"$R/err\" && run\n"
+           "S=$?\n"
+           "if waiter_alive; then\n"
+           "  echo $S >\"$R/code.part\"\n"
+           "  mv -f \"$R/code.part\" \"$R/code\"\n"
+           "else\n"
+           "  rm -f \"$R/relay.sh\" \"$R/pid\" \"$R/out\" \"$R/err\"; rmdir \"$R\"\n"
+           "fi\n";
 }
 
 RelayResult RunInUnix(const std::vector<std::string>& command, const std::string& workFolder)
@@ -213,7 +288,7 @@ RelayResult RunInUnix(const std::vector<std::string>& command, const std::string
         return result;
     }
     const std::string relayFolder = unixFolder.back() == '/' ? unixFolder.substr(0, unixFolder.size() - 1) : unixFolder;
-    if (!WriteWholeFile(folder.File("relay.sh"), RelayScript(relayFolder, workFolder, command))) {
+    if (!WriteWholeFile(folder.File("relay.sh"), RelayScript(relayFolder, workFolder, command, OwnUnixProcessId()))) {
         result.failure = "cannot write the relay script";
         return result;
     }

@@ -24,12 +24,16 @@ std::string ShellQuoted(const std::string& text);
 // The script: note the shell's process id, change to workFolder, run
 // command (program first, all UTF-8) with its output in relayFolder's files
 // "out" and "err", then write the exit code to "code" through a rename, so
-// the file never exists half-written.
+// the file never exists half-written. Should the Unix process waiterPid
+// end first, the program and everything it started are killed within a
+// fraction of a second and relayFolder is removed; 0 watches nothing.
 std::string RelayScript(const std::string& relayFolder, const std::string& workFolder,
-                        const std::vector<std::string>& command);
+                        const std::vector<std::string>& command, DWORD waiterPid);
 
 // Runs command (Unix program path and arguments) in workFolder (a Unix
 // path) and waits for its end, however long it takes while the shell lives.
+// Should this process be ended meanwhile, however abruptly, the program
+// does not outlive it.
 RelayResult RunInUnix(const std::vector<std::string>& command, const std::string& workFolder);
 
 } // namespace velmora::bridge
