@@ -136,9 +136,11 @@ bool DisabledClickFilter(Control*, MessageRecord& message, LRESULT* result, void
     const UINT mouseMessage = HIWORD(message.lParam);
     if (hitTest != HTERROR || mouseMessage < WM_LBUTTONDOWN || mouseMessage > WM_RBUTTONUP)
         return false;
+    // A modal form not shown yet (a tool run's Output window in its first
+    // moments) must not be activated while hidden.
     if (AppMainForm) {
         if (Control* modal = Rec(AppMainForm).modalForm)
-            if (HWND window = modal->Window())
+            if (HWND window = modal->Window(); window && IsWindowVisible(window))
                 SetForegroundWindow(window);
     }
     *result = 1;
