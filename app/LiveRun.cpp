@@ -16,7 +16,7 @@ constexpr ULONGLONG kShowAfterMs = 500;
 constexpr ULONGLONG kRefreshEveryMs = 100;
 // An edit box lays out its whole text again on every addition; past this
 // much the rest is shown once, when the run has ended.
-constexpr size_t kLiveLimit = 4u << 20;
+constexpr size_t kLiveLimit = 256u << 10;
 
 DWORD MillisecondsUntil(ULONGLONG moment)
 {
@@ -110,9 +110,12 @@ void LiveRun::ShowWhole(const std::string& output)
 {
     // Adding the rest gives the whole text, unless the live view stopped at
     // its limit or a zero byte cut a piece short.
-    if (output.size() > kLiveLimit || output.find('\0') != std::string::npos)
-        output_->OutputMemo->SetText(output);
-    else
+    if (output.size() > kLiveLimit || output.find('\0') != std::string::npos) {
+        Control* memo = output_->OutputMemo;
+        memo->SetVisible(false);
+        memo->SetText(output);
+        memo->SetVisible(true);
+    } else
         Refresh(output);
     EndLiveOutput(output_);
     output_->FormControl->SetModalResult(0);

@@ -19,9 +19,43 @@ HWND EditAt(e2e::VelmoraSession& session, LONG left, LONG top)
                       ControlTree(session.MainWindow()));
 }
 
+// Found by class alone, without a message: while the program lays out a
+// huge text its window answers nothing, and reading every control's text
+// (as a match by text does) would give up on it.
+struct ClassSearch {
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND child, LPARAM data)
+{
+    auto* search = reinterpret_cast<ClassSearch*>(data);
+    if (ClassOf(child) != search->className)
+        return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+HWND ChildOfClass(HWND parent, const char* className)
+{
+    ClassSearch search{className, nullptr};
+    EnumChildWindows(parent, &MatchClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND OutputMemo(HWND output)
 {
-    return WaitForControl(output, ControlMatch::Class("obj_EDIT"));
+    return WaitFor([&] { return ChildOfClass(output, "obj_EDIT"); }, "the Output window's text box");
+}
+
+// A run that takes a while shows the window early, its button reading
+// "Cancel"; the whole output is there once it reads "OK". The caption is
+// read from the system, so a busy program cannot stall the look.
+bool RunHasEnded(HWND output)
+{
+    HWND button = ChildOfClass(output, "obj_BUTTON");
+    char caption[16] = {};
+    return button && GetWindowTextA(button, caption, sizeof caption) > 0 && std::string(caption) == "OK";
 }
 
 } // namespace
@@ -65,7 +99,8 @@ std::string OutputText(HWND output)
 
 void CloseOutputWindow(HWND output)
 {
-    ClickButton(WaitForControl(output, ControlMatch::Text("OK").AndClass("obj_BUTTON")));
+    WaitFor([&] { return RunHasEnded(output); }, "the Output window's OK");
+    ClickButton(ChildOfClass(output, "obj_BUTTON"));
     WaitUntilGone(output);
 }
 
@@ -95,7 +130,7 @@ Outcome AwaitOutcome(DWORD processId, DWORD timeoutMs, bool readOutput, const st
     const DWORD start = GetTickCount();
     for (;;) {
         HWND output = VisibleTopWindow(processId, "obj_Form", "Output");
-        if (output && !outcome.outputShown) {
+        if (output && !outcome.outputShown && RunHasEnded(output)) {
             outcome.outputShown = true;
             const DWORD spent = GetTickCount() - start;
             outcome.outputLength = OutputTextLength(output, spent < timeoutMs ? timeoutMs - spent : 1);
