@@ -163,6 +163,8 @@ HandedMergeInputs HandOnMergeSelection(const wchar_t* selection, UINT codePage)
             if (pieces[i].size() > 1)
                 paths.push_back(WideFileIn(pieces.front(), pieces[i]));
     }
+    if (!paths.empty())
+        handed.firstFile = paths.front();
     for (const WideText& path : paths) {
         const HandedName file = NameToHandOn(path.data(), codePage);
         if (file.path.empty()) {

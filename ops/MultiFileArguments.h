@@ -59,6 +59,9 @@ MergeInputs ParseMergeSelection(const std::string& selection, UINT codePage = CP
 struct HandedMergeInputs {
     MergeInputs inputs;
     std::string refusal;
+    // The first chosen file as the system names it (zero-terminated), for
+    // the dialog to propose next time; empty when none was chosen.
+    std::vector<wchar_t> firstFile;
 };
 HandedMergeInputs HandOnMergeSelection(const wchar_t* selection, UINT codePage = CP_ACP);
 

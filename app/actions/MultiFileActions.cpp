@@ -57,7 +57,10 @@ void MergeFiles(MainWindow* window, Control*)
     // carriage returns) names no file: the next single-file dialog would
     // propose it as one garbled name that cannot be opened. The dialog
     // proposes the first chosen file instead, as after a single choice.
-    sources->fileName = inputs.files.empty() ? std::string() : inputs.files.front();
+    if (handed.firstFile.empty())
+        sources->fileName.clear();
+    else
+        ProposeFile(sources, handed.firstFile.data());
     if (!handed.refusal.empty()) {
         ShowNotice(handed.refusal);
         return;

@@ -92,6 +92,7 @@ TEST(FolderPdfs, FindsEveryPdfAsTheToolWouldWithNamesItCanOpen)
         EXPECT_EQ(merge.refusal, "");
         EXPECT_EQ(merge.inputs.folder, narrow + "\\");
         EXPECT_EQ(merge.inputs.files, (std::vector<std::string>{nihonName.path, narrow + "\\b.pdf"}));
+        EXPECT_EQ(merge.firstFile, nihon);
         EXPECT_EQ(HandOnMergeSelection(nihon.data(), kWestern).inputs.files, std::vector<std::string>{nihonName.path});
     }
     const std::vector<wchar_t> missingFile = Joined({folder.data(), L"\r", kNihonPdf, L"s"});
