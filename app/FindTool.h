@@ -1,6 +1,7 @@
 #pragma once
 // The tool every action runs, fixed once at start-up, and the PDF named on
 // the command line.
+#include "ui/WideText.h"
 #include <string>
 
 namespace velmora {
@@ -10,8 +11,11 @@ class MainWindow;
 
 // The program's own folder followed by "pdftk.exe".
 extern std::string ToolPath;
-// The first command-line argument, or empty.
+// The first command-line argument as the tool is to get it (its short name
+// where the code page cannot hold the long one), or empty.
 extern std::string CmdLineFile;
+// The same argument as the system named it.
+extern WideText CmdLineFileWide;
 
 inline constexpr char kToolNotFoundNotice[] =
     "ERROR: PDFTK not found. More infos on my site. https://orvandel.example.org/velmora";

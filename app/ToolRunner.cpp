@@ -43,17 +43,20 @@ void ClearTraces(const ProcessResult& result, const RunTraces& traces)
         RemoveDirectoryA(traces.newFolder.c_str());
 }
 
-std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, const RunTraces& traces)
+std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, const RunTraces& traces,
+                      const std::string& successNote)
 {
     if (result.cancelled && !traces.replacedFile.empty())
         return outcome.notice + "\r\n" + traces.replacedFile + " may be incomplete.";
+    if (outcome.code == 0 && !successNote.empty())
+        return outcome.notice + "\r\n" + successNote;
     return outcome.notice;
 }
 
 } // namespace
 
 void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
-             const RunTraces& traces)
+             const RunTraces& traces, const std::string& successNote)
 {
     ProcessResult result;
     bool shownLive = false;
@@ -73,7 +76,7 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     ToolOutcome outcome = JudgeToolRun(result);
     LastToolError = outcome.code;
     if (anyoneThere)
-        ShowNotice(NoticeFor(result, outcome, traces));
+        ShowNotice(NoticeFor(result, outcome, traces, successNote));
 }
 
 } // namespace velmora

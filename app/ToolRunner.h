@@ -22,8 +22,8 @@ struct RunTraces {
 // alive; a run that takes a while shows its output as it arrives and can be
 // cancelled. Shows what it wrote in the Output window (when it wrote
 // anything), clears away traces of a run that did not go well, and tells the
-// outcome.
+// outcome, followed by successNote when the run went well.
 void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
-             const RunTraces& traces = {});
+             const RunTraces& traces = {}, const std::string& successNote = {});
 
 } // namespace velmora

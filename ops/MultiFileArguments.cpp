@@ -1,4 +1,5 @@
 #include "ops/MultiFileArguments.h"
+#include "ops/CodePageNames.h"
 #include "ops/Formatter.h"
 #include "ops/PathHelpers.h"
 #include "ops/ProcessExecution.h"
@@ -59,6 +60,32 @@ std::vector<std::string> SplitAtReturns(const std::string& text)
     }
 }
 
+using WideText = std::vector<wchar_t>;
+
+std::vector<WideText> WidePiecesAtReturns(const wchar_t* text)
+{
+    std::vector<WideText> pieces(1);
+    for (const wchar_t* c = text; *c; ++c) {
+        if (*c == L'\r') {
+            pieces.back().push_back(L'\0');
+            pieces.emplace_back();
+        } else {
+            pieces.back().push_back(*c);
+        }
+    }
+    pieces.back().push_back(L'\0');
+    return pieces;
+}
+
+WideText WideFileIn(const WideText& folder, const WideText& name)
+{
+    WideText path(folder.begin(), folder.end() - 1);
+    if (!path.empty() && path.back() != L'\\')
+        path.push_back(L'\\');
+    path.insert(path.end(), name.begin(), name.end());
+    return path;
+}
+
 } // namespace
 
 ToolCall JoinCall(const std::string& folder, const std::string& target)
@@ -113,6 +140,42 @@ MergeInputs ParseMergeSelection(const std::string& selection, UINT codePage)
             inputs.files.push_back(inputs.folder + pieces[i]);
     }
     return inputs;
+}
+
+HandedMergeInputs HandOnMergeSelection(const wchar_t* selection, UINT codePage)
+{
+    HandedMergeInputs handed;
+    if (!selection)
+        return handed;
+    const std::vector<WideText> pieces = WidePiecesAtReturns(selection);
+    std::vector<WideText> paths;
+    if (pieces.size() == 1) {
+        if (pieces.front().size() > 1)
+            paths.push_back(pieces.front());
+    } else {
+        const HandedName folder = NameToHandOn(pieces.front().data(), codePage);
+        if (folder.path.empty()) {
+            handed.refusal = UnnamableNotice(pieces.front().data(), codePage);
+            return handed;
+        }
+        handed.inputs.folder = EndsInBackslash(folder.path, codePage) ? folder.path : folder.path + '\\';
+        for (size_t i = 1; i < pieces.size(); ++i)
+            if (pieces[i].size() > 1)
+                paths.push_back(WideFileIn(pieces.front(), pieces[i]));
+    }
+    if (!paths.empty())
+        handed.firstFile = paths.front();
+    for (const WideText& path : paths) {
+        const HandedName file = NameToHandOn(path.data(), codePage);
+        if (file.path.empty()) {
+            handed.refusal = UnnamableNotice(path.data(), codePage);
+            return handed;
+        }
+        handed.inputs.files.push_back(file.path);
+    }
+    if (pieces.size() == 1 && !handed.inputs.files.empty())
+        handed.inputs.folder = FolderPart(handed.inputs.files.front(), codePage);
+    return handed;
 }
 
 ToolCall MergeCall(const MergeInputs& inputs, const std::string& target)

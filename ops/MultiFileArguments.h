@@ -52,6 +52,19 @@ struct MergeInputs {
 // there is nothing to merge.
 MergeInputs ParseMergeSelection(const std::string& selection, UINT codePage = CP_ACP);
 
+// The wide answer of the multi-selection dialog (UTF-16, zero-terminated),
+// read as ParseMergeSelection reads the 8-bit one, with the folder and every
+// file named as NameToHandOn hands them on. When one of them cannot be
+// handed on, refusal holds its UnnamableNotice and the inputs are incomplete.
+struct HandedMergeInputs {
+    MergeInputs inputs;
+    std::string refusal;
+    // The first chosen file as the system names it (zero-terminated), for
+    // the dialog to propose next time; empty when none was chosen.
+    std::vector<wchar_t> firstFile;
+};
+HandedMergeInputs HandOnMergeSelection(const wchar_t* selection, UINT codePage = CP_ACP);
+
 // Each file quoted and followed by a blank, then " cat output \"{TARGET}\""
 // (so two blanks stand before cat), run in the selection's folder.
 ToolCall MergeCall(const MergeInputs& inputs, const std::string& target);

@@ -20,6 +20,9 @@ struct ToolCall {
     // The one file the run writes (relative paths are seen from folder);
     // empty when the run writes into folderToCreate instead.
     std::string outputFile;
+    // Told after the outcome of a run that went well (where the output went
+    // when it is not where the user would look); empty: nothing more.
+    std::string note;
 };
 
 } // namespace velmora

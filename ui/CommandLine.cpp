@@ -1,5 +1,6 @@
 #include "ui/CommandLine.h"
 #include <windows.h>
+#include <cwchar>
 
 namespace velmora {
 
@@ -12,25 +13,34 @@ bool IsBlank(char c)
     return static_cast<unsigned char>(c) <= 0x20;
 }
 
+bool IsBlank(wchar_t c)
+{
+    return c <= 0x20;
+}
+
 } // namespace
 
-std::string ArgumentOf(const std::string& commandLine, int index)
+namespace {
+
+// One scanner for both kinds of text; Text is std::string or WideText.
+template <typename Text, typename Char>
+Text NthArgument(const Char* line, size_t length, int index)
 {
     if (index < 0)
-        return std::string();
-    const size_t length = commandLine.size();
+        return Text();
+    const Char quote = Char('"');
     size_t position = 0;
-    std::string argument;
+    size_t start = 0;
     for (int n = 0; n <= index; ++n) {
-        while (position < length && IsBlank(commandLine[position]))
+        while (position < length && IsBlank(line[position]))
             ++position;
-        if (commandLine.compare(position, 2, "\"\"") == 0)
+        if (position + 1 < length && line[position] == quote && line[position + 1] == quote)
             position += 2;
-        const size_t start = position;
-        while (position < length && !IsBlank(commandLine[position])) {
-            if (commandLine[position] == '"') {
+        start = position;
+        while (position < length && !IsBlank(line[position])) {
+            if (line[position] == quote) {
                 ++position;
-                while (position < length && commandLine[position] != '"')
+                while (position < length && line[position] != quote)
                     ++position;
                 if (position < length)
                     ++position;
@@ -38,10 +48,27 @@ std::string ArgumentOf(const std::string& commandLine, int index)
                 ++position;
             }
         }
-        argument = commandLine.substr(start, position - start);
     }
-    if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"')
-        argument = argument.substr(1, argument.size() - 2);
+    size_t end = position;
+    if (end - start >= 2 && line[start] == quote && line[end - 1] == quote) {
+        ++start;
+        --end;
+    }
+    return Text(line + start, line + end);
+}
+
+} // namespace
+
+std::string ArgumentOf(const std::string& commandLine, int index)
+{
+    return NthArgument<std::string>(commandLine.data(), commandLine.size(), index);
+}
+
+WideText WideArgumentOf(const wchar_t* commandLine, int index)
+{
+    WideText argument = NthArgument<WideText>(commandLine, wcslen(commandLine), index);
+    if (!argument.empty())
+        argument.push_back(L'\0');
     return argument;
 }
 
@@ -66,6 +93,12 @@ std::string GetArgument(int index)
         return ModulePath();
     const char* commandLine = GetCommandLineA();
     return ArgumentOf(commandLine ? commandLine : "", index);
+}
+
+WideText GetWideArgument(int index)
+{
+    const wchar_t* commandLine = GetCommandLineW();
+    return index < 1 || !commandLine ? WideText() : WideArgumentOf(commandLine, index);
 }
 
 int CountArguments()

@@ -1,5 +1,6 @@
 #pragma once
 // The program's command-line arguments.
+#include "ui/WideText.h"
 #include <string>
 
 namespace velmora {
@@ -15,6 +16,15 @@ int CountArguments();
 // argument's start is skipped, and an argument in quotes loses them. Bytes
 // above 0x7F are ordinary characters. Index 0 is the program part as written.
 std::string ArgumentOf(const std::string& commandLine, int index);
+// The same for the wide command line: argument index (1 and on) of
+// commandLine, as the system names it (zero-terminated; empty when there is
+// no such argument), so that a file name the code page cannot hold arrives
+// whole.
+WideText WideArgumentOf(const wchar_t* commandLine, int index);
+// Argument index (1 and on) of GetCommandLineW, split as GetArgument splits
+// GetCommandLineA: the two always name the same argument.
+WideText GetWideArgument(int index);
+
 // The program's full path from GetModuleFileNameA; empty when the path does
 // not fit (a cut path would name some other file).
 std::string ModulePath();

@@ -28,8 +28,8 @@ FileDialogFunctions LoadFileDialogs(bool& complete)
 {
     FileDialogFunctions functions = {};
     const HMODULE comdlg = LoadSystemLibrary("comdlg32.dll");
-    complete = Find(comdlg, "GetOpenFileNameA", functions.getOpenFileName) &&
-               Find(comdlg, "GetSaveFileNameA", functions.getSaveFileName) &&
+    complete = Find(comdlg, "GetOpenFileNameW", functions.getOpenFileName) &&
+               Find(comdlg, "GetSaveFileNameW", functions.getSaveFileName) &&
                Find(comdlg, "CommDlgExtendedError", functions.extendedError);
     return functions;
 }
@@ -39,8 +39,8 @@ FolderBrowserFunctions LoadFolderBrowser(bool& complete)
     FolderBrowserFunctions functions = {};
     const HMODULE shell = LoadSystemLibrary("shell32.dll");
     const HMODULE ole = LoadSystemLibrary("ole32.dll");
-    complete = Find(shell, "SHBrowseForFolderA", functions.browseForFolder) &&
-               Find(shell, "SHGetPathFromIDListA", functions.pathFromItem) &&
+    complete = Find(shell, "SHBrowseForFolderW", functions.browseForFolder) &&
+               Find(shell, "SHGetPathFromIDListW", functions.pathFromItem) &&
                Find(ole, "CoTaskMemFree", functions.freeItem);
     return functions;
 }

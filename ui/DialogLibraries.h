@@ -10,14 +10,14 @@
 namespace velmora {
 
 struct FileDialogFunctions {
-    decltype(&GetOpenFileNameA) getOpenFileName;
-    decltype(&GetSaveFileNameA) getSaveFileName;
+    decltype(&GetOpenFileNameW) getOpenFileName;
+    decltype(&GetSaveFileNameW) getSaveFileName;
     decltype(&CommDlgExtendedError) extendedError;
 };
 
 struct FolderBrowserFunctions {
-    decltype(&SHBrowseForFolderA) browseForFolder;
-    decltype(&SHGetPathFromIDListA) pathFromItem;
+    decltype(&SHBrowseForFolderW) browseForFolder;
+    decltype(&SHGetPathFromIDListW) pathFromItem;
     decltype(&CoTaskMemFree) freeItem;
 };
 

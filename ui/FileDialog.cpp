@@ -4,14 +4,25 @@
 #include "ui/DialogLibraries.h"
 #include "ui/MessageBoxes.h"
 #include <commdlg.h>
+#include <cwchar>
 
 namespace velmora {
 
 namespace {
 
-const char* TextOrNull(const std::string& text)
+const wchar_t* TextOrNull(const WideText& text)
 {
-    return text.empty() ? nullptr : text.c_str();
+    return text.empty() ? nullptr : text.data();
+}
+
+// The filter's pieces are separated by zero bytes, which the conversion
+// keeps, as it keeps the two at the end.
+WideText WideFilter(const std::string& filter)
+{
+    WideText wide = WideFromAnsi(filter);
+    if (!wide.empty())
+        wide.pop_back();
+    return wide;
 }
 
 } // namespace
@@ -25,36 +36,56 @@ FileDialog* CreateFileDialog(const std::string& title, const std::string& initia
     return dialog;
 }
 
+void ProposeFile(FileDialog* dialog, const wchar_t* path)
+{
+    dialog->wideFileName.assign(path, path + wcslen(path) + 1);
+    dialog->fileName = AnsiFromWide(dialog->wideFileName);
+}
+
+WideText ProposedName(const FileDialog& dialog)
+{
+    if (!dialog.wideFileName.empty() && AnsiFromWide(dialog.wideFileName) == dialog.fileName)
+        return dialog.wideFileName;
+    return WideFromAnsi(dialog.fileName);
+}
+
 bool RunFileDialog(FileDialog* dialog)
 {
     const FileDialogFunctions* system = FileDialogLibrary();
     if (!system) {
         dialog->fileName.clear();
+        dialog->wideFileName.clear();
         ShowNotice("The system's file dialog cannot be loaded.");
         return false;
     }
     const bool multi = (dialog->options & FileAllowMultiSelect) != 0;
-    std::vector<char> buffer = FileBuffer(dialog->fileName, multi);
-    const std::string filter = FilterForSystem(dialog->filter);
-    const std::string extension = DefaultExtensionForSystem(dialog->defaultExtension);
+    std::vector<wchar_t> buffer = FileBuffer(ProposedName(*dialog), multi);
+    const WideText filter = WideFilter(FilterForSystem(dialog->filter));
+    const WideText extension = WideFromAnsi(DefaultExtensionForSystem(dialog->defaultExtension));
+    const WideText initialFolder = WideFromAnsi(dialog->initialFolder);
+    const WideText title = WideFromAnsi(dialog->title);
 
-    OPENFILENAMEA record = {};
-    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    // The wide dialog, so that a name the code page cannot hold comes back
+    // as it is rather than as question marks; the program then decides what
+    // to do with it.
+    OPENFILENAMEW record = {};
+    record.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     record.hwndOwner = DialogOwner(dialog->owner);
     record.hInstance = GetModuleHandleA(nullptr);
-    record.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+    record.lpstrFilter = TextOrNull(filter);
     record.nFilterIndex = dialog->filterIndex;
     record.lpstrFile = buffer.data();
     record.nMaxFile = static_cast<DWORD>(buffer.size());
-    record.lpstrInitialDir = TextOrNull(dialog->initialFolder);
-    record.lpstrTitle = TextOrNull(dialog->title);
+    record.lpstrInitialDir = TextOrNull(initialFolder);
+    record.lpstrTitle = TextOrNull(title);
     record.Flags = FileDialogFlags(dialog->options);
-    record.lpstrDefExt = extension.c_str();
+    record.lpstrDefExt = extension.empty() ? L"" : extension.data();
     record.lCustData = reinterpret_cast<LPARAM>(dialog);
 
     const BOOL confirmed = dialog->open ? system->getOpenFileName(&record) : system->getSaveFileName(&record);
     if (!confirmed) {
         dialog->fileName.clear();
+        dialog->wideFileName.clear();
         const DWORD error = system->extendedError();
         if (error != 0)
             ShowNotice(FileDialogErrorText(error));
@@ -62,7 +93,8 @@ bool RunFileDialog(FileDialog* dialog)
     }
     dialog->filterIndex = static_cast<int>(record.nFilterIndex);
     dialog->readOnly = (record.Flags & OFN_READONLY) != 0;
-    dialog->fileName = SelectionFromBuffer(buffer.data(), buffer.size(), multi, record.nFileOffset);
+    dialog->wideFileName = SelectionFromBuffer(buffer.data(), buffer.size(), multi, record.nFileOffset);
+    dialog->fileName = AnsiFromWide(dialog->wideFileName);
     return true;
 }
 

@@ -18,11 +18,22 @@ public:
     std::string initialFolder;
     std::string defaultExtension;   // ".pdf" or "pdf"
     std::string fileName;           // proposed before, the answer after; empty after Cancel
+    // The answer as the system named it, also where fileName shows '?' for
+    // letters the code page lacks; proposed instead of fileName while
+    // fileName still holds its ANSI form.
+    WideText wideFileName;
     std::string title;              // empty: the system's own title
     uint16_t options = DefaultFileOptions;
     HWND owner = nullptr;           // 0: the application main form's window
     bool readOnly = false;          // after OK: the read-only box was checked
 };
+
+// Proposes path (UTF-16, zero-terminated) the next time the dialog opens.
+void ProposeFile(FileDialog* dialog, const wchar_t* path);
+
+// The name the dialog proposes: the wide answer while fileName is still its
+// ANSI form, otherwise fileName as set by the program.
+WideText ProposedName(const FileDialog& dialog);
 
 // An empty option set stands for the default set.
 FileDialog* CreateFileDialog(const std::string& title, const std::string& initialFolder, uint16_t options);

@@ -75,33 +75,65 @@ size_t FileBufferSize(bool multiSelect)
     return multiSelect ? MultiFileBufferSize : SingleFileBufferSize;
 }
 
+namespace {
+
+template <typename Char>
+std::vector<Char> FilledBuffer(const Char* proposed, size_t length, bool multiSelect)
+{
+    std::vector<Char> buffer(FileBufferSize(multiSelect), Char());
+    std::copy_n(proposed, std::min(length, buffer.size() - 1), buffer.begin());
+    return buffer;
+}
+
+template <typename Text, typename Char>
+Text Selection(const Char* buffer, size_t size, bool multiSelect, WORD fileOffset)
+{
+    const Char* end = buffer + size;
+    const Char* firstZero = std::find(buffer, end, Char());
+    bool severalNames = multiSelect && fileOffset > 0 && fileOffset <= size && buffer[fileOffset - 1] == Char();
+    if (!severalNames)
+        return Text(buffer, firstZero);
+
+    // The list ends with the first empty name.
+    Text selection;
+    const Char* piece = buffer;
+    while (piece < end && *piece != Char()) {
+        const Char* pieceEnd = std::find(piece, end, Char());
+        if (!selection.empty())
+            selection.push_back(Char('\r'));
+        selection.insert(selection.end(), piece, pieceEnd);
+        piece = pieceEnd + 1;
+    }
+    return selection;
+}
+
+WideText Terminated(WideText text)
+{
+    if (!text.empty())
+        text.push_back(L'\0');
+    return text;
+}
+
+} // namespace
+
 std::vector<char> FileBuffer(const std::string& proposedName, bool multiSelect)
 {
-    std::vector<char> buffer(FileBufferSize(multiSelect), '\0');
-    size_t length = std::min(proposedName.size(), buffer.size() - 1);
-    std::copy_n(proposedName.begin(), length, buffer.begin());
-    return buffer;
+    return FilledBuffer(proposedName.data(), proposedName.size(), multiSelect);
+}
+
+std::vector<wchar_t> FileBuffer(const WideText& proposedName, bool multiSelect)
+{
+    return FilledBuffer(proposedName.data(), LengthOf(proposedName), multiSelect);
 }
 
 std::string SelectionFromBuffer(const char* buffer, size_t size, bool multiSelect, WORD fileOffset)
 {
-    const char* end = buffer + size;
-    const char* firstZero = std::find(buffer, end, '\0');
-    bool severalNames = multiSelect && fileOffset > 0 && fileOffset <= size && buffer[fileOffset - 1] == '\0';
-    if (!severalNames)
-        return std::string(buffer, firstZero);
+    return Selection<std::string>(buffer, size, multiSelect, fileOffset);
+}
 
-    // The list ends with the first empty name.
-    std::string selection;
-    const char* piece = buffer;
-    while (piece < end && *piece != '\0') {
-        const char* pieceEnd = std::find(piece, end, '\0');
-        if (!selection.empty())
-            selection += '\r';
-        selection.append(piece, pieceEnd);
-        piece = pieceEnd + 1;
-    }
-    return selection;
+WideText SelectionFromBuffer(const wchar_t* buffer, size_t size, bool multiSelect, WORD fileOffset)
+{
+    return Terminated(Selection<WideText>(buffer, size, multiSelect, fileOffset));
 }
 
 } // namespace velmora

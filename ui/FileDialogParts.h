@@ -5,6 +5,7 @@
 // selection is read back.
 #include <cstddef>
 #include <cstdint>
+#include "ui/WideText.h"
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -83,5 +84,10 @@ std::vector<char> FileBuffer(const std::string& proposedName, bool multiSelect);
 // the two forms apart, since a path shorter than the proposed name leaves
 // the rest of that name behind its terminating zero.
 std::string SelectionFromBuffer(const char* buffer, size_t size, bool multiSelect, WORD fileOffset);
+
+// The same for the wide dialogs, which name files as the system does, also
+// where the ANSI code page lacks a letter; the sizes count characters.
+std::vector<wchar_t> FileBuffer(const WideText& proposedName, bool multiSelect);
+WideText SelectionFromBuffer(const wchar_t* buffer, size_t size, bool multiSelect, WORD fileOffset);
 
 } // namespace velmora

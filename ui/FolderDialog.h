@@ -14,7 +14,8 @@ public:
     std::string title;                    // above the folder tree; empty: none
     uint16_t options = DefaultFolderOptions;
     BFFCALLBACK callback = nullptr;
-    char path[MAX_PATH + 1] = {};         // the chosen folder
+    char path[MAX_PATH + 1] = {};         // the chosen folder, '?' where the code page lacks a letter
+    wchar_t widePath[MAX_PATH + 1] = {};  // the same as the system named it
     HWND owner = nullptr;                 // 0: the application main form's window
 };
 
@@ -28,5 +29,8 @@ bool RunFolderDialog(FolderDialog* dialog);
 // The chosen folder's path, without a trailing backslash except for a
 // drive's root.
 std::string GetFolderPath(const FolderDialog* dialog);
+// The same as the system named it (zero-terminated), for the decision of
+// how to hand it on where the code page lacks one of its letters.
+const wchar_t* GetWideFolderPath(const FolderDialog* dialog);
 
 } // namespace velmora

@@ -12,14 +12,40 @@
 
 namespace velmora {
 
-std::optional<std::string> ChooseInputPdf(MainWindow* window)
+std::optional<HandedName> HandOnChosenFile(const WideText& path)
+{
+    if (path.empty())
+        return std::nullopt;
+    HandedName name = NameToHandOn(path.data());
+    if (name.path.empty()) {
+        ShowNotice(UnnamableNotice(path.data()));
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::optional<HandedName> ChooseInputPdf(MainWindow* window)
 {
     FileDialog* dialog = window->PdfFileDialog;
+    // The name as the command line gave it, not as handed on: a short name
+    // confirmed in the dialog would no longer tell that it is one.
     if (!CmdLineFile.empty())
-        dialog->fileName = CmdLineFile;
+        ProposeFile(dialog, CmdLineFileWide.data());
     if (!RunFileDialog(dialog))
         return std::nullopt;
-    return dialog->fileName;
+    return HandOnChosenFile(dialog->wideFileName);
+}
+
+ToolCall NotingShortName(ToolCall call, const HandedName& input)
+{
+    if (!input.isShortName)
+        return call;
+    // The file when the call names it, else the folder the run writes into.
+    if (!call.outputFile.empty())
+        call.note = ShortNameNote(PathSeenFrom(call.folder, call.outputFile));
+    else
+        call.note = ShortNameNote(call.folderToCreate.empty() ? call.folder : call.folderToCreate);
+    return call;
 }
 
 bool EnsureFolder(const std::string& folder)
@@ -49,7 +75,7 @@ void RunToolCall(const ToolCall& call)
         const std::string output = PathSeenFrom(call.folder, call.outputFile);
         (FileExists(output) ? traces.replacedFile : traces.newFile) = output;
     }
-    RunTool(ToolPath, call.arguments, call.folder, traces);
+    RunTool(ToolPath, call.arguments, call.folder, traces, call.note);
 }
 
 } // namespace velmora

@@ -1,7 +1,9 @@
 #pragma once
 // Steps the click handlers of the actions share: asking for the input PDF,
 // making the folder a run needs, running the tool.
+#include "ops/CodePageNames.h"
 #include "ops/ToolCall.h"
+#include "ui/WideText.h"
 #include <optional>
 #include <string>
 
@@ -9,9 +11,18 @@ namespace velmora {
 
 class MainWindow;
 
+// The name to hand the tool for a file the user chose or named (as the
+// system names it); when there is none, tells the user why and gives nothing.
+std::optional<HandedName> HandOnChosenFile(const WideText& path);
+
 // Shows the PDF file dialog, proposing the PDF named on the command line when
-// there is one; the chosen path, or nothing when the user cancelled.
-std::optional<std::string> ChooseInputPdf(MainWindow* window);
+// there is one; the chosen file as the tool is to get it, or nothing when the
+// user cancelled or the file cannot be handed on (the user is told why).
+std::optional<HandedName> ChooseInputPdf(MainWindow* window);
+
+// call, which reads input: when input goes by its short name, the output is
+// named after that, and the outcome of a good run says where it went.
+ToolCall NotingShortName(ToolCall call, const HandedName& input);
 
 // Makes sure folder exists as a folder; when it cannot be made, tells the
 // user why and gives false.

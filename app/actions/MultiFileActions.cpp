@@ -4,6 +4,7 @@
 #include "ops/MultiFileArguments.h"
 #include "ui/FileDialog.h"
 #include "ui/FolderDialog.h"
+#include "ui/MessageBoxes.h"
 
 namespace velmora {
 
@@ -50,12 +51,20 @@ void MergeFiles(MainWindow* window, Control*)
     sources->options = DefaultFileOptions;
     if (!chosen)
         return;
-    const MergeInputs inputs = ParseMergeSelection(sources->fileName);
+    const HandedMergeInputs handed = HandOnMergeSelection(sources->wideFileName.data());
+    const MergeInputs& inputs = handed.inputs;
     // The answer of a multiple selection (a folder and names joined by
     // carriage returns) names no file: the next single-file dialog would
     // propose it as one garbled name that cannot be opened. The dialog
     // proposes the first chosen file instead, as after a single choice.
-    sources->fileName = inputs.files.empty() ? std::string() : inputs.files.front();
+    if (handed.firstFile.empty())
+        sources->fileName.clear();
+    else
+        ProposeFile(sources, handed.firstFile.data());
+    if (!handed.refusal.empty()) {
+        ShowNotice(handed.refusal);
+        return;
+    }
     if (inputs.files.empty())
         return;
     FileDialog* target = window->TargetFileDialog;

@@ -32,7 +32,7 @@ void CatPages(MainWindow* window, Control*)
     }
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(CatCall(*input, ReadCatFields(window)));
+        RunToolCall(NotingShortName(CatCall(input->path, ReadCatFields(window)), *input));
 }
 
 void RemovePages(MainWindow* window, Control*)
@@ -43,9 +43,9 @@ void RemovePages(MainWindow* window, Control*)
     std::string ranges = kRemoveDefault;
     if (!QueryText(kRemoveTitle, kRemovePrompt, ranges))
         return;
-    auto call = RemoveCall(*input, ranges);
+    auto call = RemoveCall(input->path, ranges);
     if (call)
-        RunToolCall(*call);
+        RunToolCall(NotingShortName(*call, *input));
 }
 
 } // namespace velmora

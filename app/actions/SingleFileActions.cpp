@@ -17,7 +17,7 @@ void RunOnChosenPdf(MainWindow* window, CallFor call)
 {
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(call(*input));
+        RunToolCall(NotingShortName(call(input->path), *input));
 }
 
 } // namespace
@@ -26,7 +26,10 @@ void ChoosePdfFile(MainWindow* window, Control*)
 {
     if (!RunFileDialog(window->PdfFileDialog))
         return;
-    window->PdfFileEdit->SetText(window->PdfFileDialog->fileName);
+    auto input = HandOnChosenFile(window->PdfFileDialog->wideFileName);
+    if (!input)
+        return;
+    window->PdfFileEdit->SetText(input->path);
     window->TargetEdit->SetText(ProposedTarget(window->PdfFileEdit->GetText()));
 }
 
@@ -61,7 +64,7 @@ void RotateAll(MainWindow* window, Control*)
 {
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(RotateCall(*input, window->RotationCombo->GetItemIndex()));
+        RunToolCall(NotingShortName(RotateCall(input->path, window->RotationCombo->GetItemIndex()), *input));
 }
 
 } // namespace velmora

@@ -13,7 +13,9 @@ VelmoraSession::VelmoraSession(SessionOptions options)
         CopyInto(StandinProgram(), folder_.Path(), "pdftk.exe");
         SetTool(options.tool);
     }
-    process_ = std::make_unique<Process>(program, options.arguments, folder_.Path());
+    process_ = options.wideArguments.empty()
+                   ? std::make_unique<Process>(program, options.arguments, folder_.Path())
+                   : std::make_unique<Process>(program, options.wideArguments, folder_.Path());
 }
 
 HWND VelmoraSession::MainWindow()

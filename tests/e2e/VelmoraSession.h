@@ -16,6 +16,7 @@ struct SessionOptions {
     bool withTool = true;                       // put the stand-in beside the program
     std::vector<driver::StandinStep> tool;      // what the stand-in does when run
     std::string arguments;                      // velmora.exe's command line after its name
+    std::wstring wideArguments;                 // the same in UTF-16; used when not empty
 };
 
 class VelmoraSession {

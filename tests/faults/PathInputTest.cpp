@@ -3,6 +3,7 @@
 // stand-in logs the command line it received, which must be exact.
 #include "tests/faults/FaultReport.h"
 #include "tests/faults/FaultSteps.h"
+#include "ops/CodePageNames.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
@@ -74,4 +75,105 @@ TEST(PathInput, DocumentPathCloseToTheLimitOf260)
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
     ASSERT_EQ(JoinPath(folder, name).size(), 255u);
     CheckDecryptCommandLine(row, FolderName::Plain, folder, name);
+}
+
+// Names the ANSI code page (1252 here) cannot hold: pdftk gets the short 8.3
+// name, which Wine's drives keep for every file, and the notice says where
+// the output went; a name with no short form is refused at once.
+namespace {
+
+const wchar_t kNihon[] = L"\u65E5\u672C.pdf";
+
+std::wstring Wide(const std::string& ansi)
+{
+    std::wstring wide(ansi.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1);
+    return wide;
+}
+
+// Writes the Japanese-named PDF into folder; gives its full path and short name.
+std::pair<std::wstring, std::string> MakeNihonPdf(const TempFolder& folder)
+{
+    const std::wstring path = Wide(folder.Path()) + L"\\" + kNihon;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, "%PDF-1.4\n", 9, &written, nullptr);
+    CloseHandle(file);
+    wchar_t shortPath[MAX_PATH] = L"";
+    EXPECT_GT(GetShortPathNameW(path.c_str(), shortPath, MAX_PATH), 0u);
+    char ansi[MAX_PATH] = "";
+    WideCharToMultiByte(CP_ACP, 0, shortPath, -1, ansi, MAX_PATH, nullptr, nullptr);
+    return {path, ansi};
+}
+
+std::string Shown(std::string text, const std::string& path, const std::string& placeholder)
+{
+    for (size_t at = text.find(path); !path.empty() && at != std::string::npos; at = text.find(path))
+        text.replace(at, path.size(), placeholder);
+    return text;
+}
+
+} // namespace
+
+TEST(PathInput, NameOutsideTheCodePageChosenInTheDialogGoesByItsShortName)
+{
+    FaultRecord row("name outside the code page, chosen in the dialog",
+                    "document \"\\u65E5\\u672C.pdf\" (Japanese, not in code page 1252) chosen in the file dialog; "
+                    "Re-Compress a PDF only");
+    TempFolder documents;
+    const auto [document, shortName] = MakeNihonPdf(documents);
+    const std::string output = shortName.substr(0, shortName.size() - 4) + "_compress.pdf";
+    VelmoraSession session;
+
+    session.Click("Re-Compress a PDF only");
+    ChooseFile(WaitForFileDialog(session.ProcessId(), "Choose the PDF file"), document);
+    Outcome outcome = AwaitOutcome(session.ProcessId());
+    StandinRun run = session.WaitForToolRun();
+    EXPECT_NE(run.commandLine.find("\"" + shortName + "\" output \"" + output + "\" compress"), std::string::npos)
+        << run.commandLine;
+    // The note names the output, or the folder it went into.
+    const std::string folder = output.substr(0, output.rfind('\\') + 1);
+    EXPECT_TRUE(outcome.notice == "Successful executed\r\n" + velmora::ShortNameNote(output) ||
+                outcome.notice == "Successful executed\r\n" + velmora::ShortNameNote(folder))
+        << outcome.notice;
+    row.Saw("the tool got " + Shown(Shown(run.commandLine, output, "<short name>_compress.pdf"), shortName,
+                                    "<short name>")
+                                  .substr(run.commandLine.find("\" ") + 2));
+    row.Saw("notice: " + Shown(Shown(outcome.notice, output, "<short name>_compress.pdf"), folder, "<folder>\\"));
+}
+
+TEST(PathInput, NameOutsideTheCodePageOnTheCommandLine)
+{
+    FaultRecord row("name outside the code page, on the command line",
+                    "velmora.exe started with \"\\u65E5\\u672C.pdf\" (exists), then with \"\\u65E5\\u672Cs.pdf\" "
+                    "(does not exist, so it has no short name)");
+    TempFolder documents;
+    const auto [document, shortName] = MakeNihonPdf(documents);
+    {
+        SessionOptions options;
+        options.wideArguments = L"\"" + document + L"\"";
+        VelmoraSession session(options);
+        const std::string field = TextOf(PdfFileEdit(session));
+        EXPECT_EQ(field, shortName);
+        EXPECT_EQ(TextOf(TargetEdit(session)), shortName.substr(0, shortName.size() - 4) + "_sec.pdf");
+        session.Click("Decrypt the PDF file");
+        Outcome outcome = AwaitOutcome(session.ProcessId());
+        EXPECT_NE(session.WaitForToolRun().commandLine.find("\"" + shortName + "\" output"), std::string::npos);
+        row.Saw("existing: the PDF file field shows " + Shown(field, shortName, "<short name>") +
+                ", Decrypt hands it on, notice: " + outcome.notice);
+    }
+    const std::wstring missing = document.substr(0, document.size() - 4) + L"s.pdf";
+    SessionOptions options;
+    options.wideArguments = L"\"" + missing + L"\"";
+    VelmoraSession session(options);
+    const std::string notice = TakeNotice(session.ProcessId());
+    EXPECT_EQ(notice, velmora::UnnamableNotice(missing.c_str()));
+    EXPECT_EQ(TextOf(PdfFileEdit(session)), "");
+    EXPECT_EQ(TextOf(TargetEdit(session)), "");
+    EXPECT_TRUE(session.ToolRuns().empty());
+    const size_t pathStart = notice.find("\r\n") + 2;
+    const std::string shownPath = notice.substr(pathStart, notice.rfind("\r\n") - pathStart);
+    row.Saw("missing: at start, notice: " + Shown(notice, shownPath, "<folder>\\??s.pdf") +
+            "; the fields stay empty, the tool never ran");
 }

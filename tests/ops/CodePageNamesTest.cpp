@@ -3,6 +3,7 @@
 // so that they mean the same on a Western and on a Japanese system.
 #include "ops/CodePageNames.h"
 #include "ops/FolderPdfs.h"
+#include "ops/MultiFileArguments.h"
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <vector>
@@ -81,6 +82,22 @@ TEST(FolderPdfs, FindsEveryPdfAsTheToolWouldWithNamesItCanOpen)
 
     const std::vector<wchar_t> missing = Joined({folder.data(), L"\\", kNihonPdf, L"s"});
     EXPECT_EQ(FindFolderPdfs(missing.data(), kWestern).refusal, UnnamableNotice(missing.data(), kWestern));
+
+    // Merge's selection of the same files, in the dialog's order.
+    const std::vector<wchar_t> selection = Joined({folder.data(), L"\r", kNihonPdf, L"\rb.pdf"});
+    const HandedMergeInputs merge = HandOnMergeSelection(selection.data(), kWestern);
+    if (nihonName.path.empty()) {
+        EXPECT_EQ(merge.refusal, UnnamableNotice(nihon.data(), kWestern));
+    } else {
+        EXPECT_EQ(merge.refusal, "");
+        EXPECT_EQ(merge.inputs.folder, narrow + "\\");
+        EXPECT_EQ(merge.inputs.files, (std::vector<std::string>{nihonName.path, narrow + "\\b.pdf"}));
+        EXPECT_EQ(merge.firstFile, nihon);
+        EXPECT_EQ(HandOnMergeSelection(nihon.data(), kWestern).inputs.files, std::vector<std::string>{nihonName.path});
+    }
+    const std::vector<wchar_t> missingFile = Joined({folder.data(), L"\r", kNihonPdf, L"s"});
+    const std::vector<wchar_t> missingPath = Joined({folder.data(), L"\\", kNihonPdf, L"s"});
+    EXPECT_EQ(HandOnMergeSelection(missingFile.data(), kWestern).refusal, UnnamableNotice(missingPath.data(), kWestern));
 
     for (const wchar_t* name : names)
         DeleteFileW(Joined({folder.data(), L"\\", name}).data());

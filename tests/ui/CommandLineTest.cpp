@@ -61,3 +61,18 @@ TEST(CommandLine, ModulePathThatDoesNotFitIsNotUsed)
     EXPECT_EQ(velmora::UsableModulePath(cut.c_str(), 261), "");
     EXPECT_EQ(velmora::UsableModulePath("", 0), "");
 }
+
+// The wide command line splits exactly as the ANSI one, so both name the same
+// argument, and a name the code page lacks letters of arrives whole.
+TEST(CommandLine, WideArgumentsSplitAsTheAnsiOnes)
+{
+    const wchar_t line[] = L"\"C:\\Program Files\\v.exe\" \"C:\\My Docs\\\u65E5\u672C b.pdf\"  \"\"x\t\"y\"";
+    EXPECT_EQ(std::wstring(velmora::WideArgumentOf(line, 1).data()), L"C:\\My Docs\\\u65E5\u672C b.pdf");
+    EXPECT_EQ(std::wstring(velmora::WideArgumentOf(line, 2).data()), L"x");
+    EXPECT_EQ(std::wstring(velmora::WideArgumentOf(line, 3).data()), L"y");
+    EXPECT_TRUE(velmora::WideArgumentOf(line, 4).empty());
+    EXPECT_TRUE(velmora::WideArgumentOf(L"v.exe \"\" y", 1).empty());
+    const velmora::WideText own = velmora::GetWideArgument(1);
+    const std::string ownAnsi = velmora::GetArgument(1);
+    EXPECT_EQ(std::wstring(own.empty() ? L"" : own.data()), std::wstring(ownAnsi.begin(), ownAnsi.end()));
+}

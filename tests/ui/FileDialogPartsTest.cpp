@@ -120,6 +120,28 @@ TEST(SelectionFromBuffer, NeverReadsBeyondTheBuffer)
     EXPECT_EQ(SelectionFromBuffer(unterminated, sizeof unterminated, true, 200), "C:\\d");
 }
 
+// The wide dialogs answer in the same forms; the ANSI text beside the answer
+// shows '?' where the code page lacks a letter, never a look-alike.
+TEST(SelectionFromBuffer, WideAnswersKeepTheirFormsAndTheirAnsiTextHidesNoLookAlike)
+{
+    const wchar_t several[] = L"C:\\\u65E5\0a.pdf\0\u00E9.pdf\0\0";
+    const WideText selection = SelectionFromBuffer(several, sizeof several / sizeof *several, true, 5);
+    EXPECT_EQ(std::wstring(selection.data()), L"C:\\\u65E5\ra.pdf\r\u00E9.pdf");
+    EXPECT_EQ(AnsiFromWide(selection), "C:\\?\ra.pdf\r\xE9.pdf");
+    EXPECT_EQ(AnsiFromWide(WideFromAnsi("\xE9t\xE9.pdf")), "\xE9t\xE9.pdf");
+    const wchar_t macron[] = L"\u0101.pdf";
+    EXPECT_EQ(AnsiFromWide(WideText(macron, macron + sizeof macron / sizeof *macron)), "?.pdf");
+
+    // The answer is proposed again while the program leaves the ANSI name alone.
+    FileDialog dialog;
+    ProposeFile(&dialog, L"C:\\\u65E5.pdf");
+    EXPECT_EQ(dialog.fileName, "C:\\?.pdf");
+    EXPECT_EQ(std::wstring(ProposedName(dialog).data()), L"C:\\\u65E5.pdf");
+    dialog.fileName = "C:\\other.pdf";
+    EXPECT_EQ(std::wstring(ProposedName(dialog).data()), L"C:\\other.pdf");
+    EXPECT_EQ(std::wstring(FileBuffer(ProposedName(dialog), false).data()), L"C:\\other.pdf");
+}
+
 TEST(FileDialogErrors, NameTheProblem)
 {
     EXPECT_NE(FileDialogErrorText(FNERR_BUFFERTOOSMALL).find("Too many files"), std::string::npos);

@@ -54,6 +54,23 @@ void ChooseFile(HWND dialog, const std::string& nameOrPath)
     ClickButton(dialog, IDOK);
 }
 
+void ChooseFile(HWND dialog, const std::wstring& nameOrPath)
+{
+    HWND edit = FileNameEdit(dialog);
+    DWORD_PTR done = 0;
+    if (!SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(nameOrPath.c_str()), SMTO_ABORTIFHUNG,
+                             5000, &done))
+        throw DriverError("the file dialog's name box does not answer WM_SETTEXT");
+    WaitUntil([&] {
+        wchar_t shown[MAX_PATH * 2] = L"";
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(edit, WM_GETTEXT, MAX_PATH * 2, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 5000,
+                            &copied);
+        return nameOrPath == shown;
+    }, "the wide name in the file dialog's name box");
+    ClickButton(dialog, IDOK);
+}
+
 void OpenFolderInDialog(HWND dialog, const std::string& folder, DWORD timeoutMs)
 {
     HWND edit = FileNameEdit(dialog);

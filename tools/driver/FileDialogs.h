@@ -20,6 +20,9 @@ void EnterFileName(HWND dialog, const std::string& text);
 // Enters a name or a full path and presses OK ("Open" or "Save"). Does not
 // wait for the dialog to go: a question or an error box may come first.
 void ChooseFile(HWND dialog, const std::string& nameOrPath);
+// The same with a name the ANSI code page may lack letters of, typed as the
+// system names files (UTF-16).
+void ChooseFile(HWND dialog, const std::wstring& nameOrPath);
 // Opens folder in the dialog (types it and presses OK) and waits until the
 // dialog shows it.
 void OpenFolderInDialog(HWND dialog, const std::string& folder, DWORD timeoutMs = DefaultWaitMs);

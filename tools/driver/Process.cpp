@@ -25,6 +25,30 @@ Process::Process(const std::string& program, const std::string& arguments, const
         throw DriverError("cannot start " + commandLine_ + ": error " + std::to_string(GetLastError()));
 }
 
+namespace {
+
+std::wstring Widened(const std::string& text)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? length - 1 : 0);
+    return wide;
+}
+
+} // namespace
+
+Process::Process(const std::string& program, const std::wstring& arguments, const std::string& folder)
+    : commandLine_("\"" + program + "\" (wide arguments)")
+{
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    std::wstring line = L"\"" + Widened(program) + L"\" " + arguments;
+    const std::wstring wideFolder = Widened(folder);
+    if (!CreateProcessW(Widened(program).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : wideFolder.c_str(), &startup, &info_))
+        throw DriverError("cannot start " + commandLine_ + ": error " + std::to_string(GetLastError()));
+}
+
 Process::~Process()
 {
     Kill();

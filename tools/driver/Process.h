@@ -19,6 +19,9 @@ public:
     // Runs "program" arguments (the command line is the quoted program, a
     // blank and the arguments unchanged) in folder (empty: the test's own).
     Process(const std::string& program, const std::string& arguments, const std::string& folder = "");
+    // The same with arguments in UTF-16, which may hold names the ANSI code
+    // page cannot.
+    Process(const std::string& program, const std::wstring& arguments, const std::string& folder = "");
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
