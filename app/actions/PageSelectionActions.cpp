@@ -32,7 +32,7 @@ void CatPages(MainWindow* window, Control*)
     }
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(CatCall(*input, ReadCatFields(window)));
+        RunToolCallAskingFirst(CatCall(*input, ReadCatFields(window)));
 }
 
 void RemovePages(MainWindow* window, Control*)
@@ -45,7 +45,7 @@ void RemovePages(MainWindow* window, Control*)
         return;
     auto call = RemoveCall(*input, ranges);
     if (call)
-        RunToolCall(*call);
+        RunToolCallAskingFirst(*call);
 }
 
 } // namespace velmora

@@ -17,7 +17,7 @@ void RunOnChosenPdf(MainWindow* window, CallFor call)
 {
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(call(*input));
+        RunToolCallAskingFirst(call(*input));
 }
 
 } // namespace
@@ -61,7 +61,7 @@ void RotateAll(MainWindow* window, Control*)
 {
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(RotateCall(*input, window->RotationCombo->GetItemIndex()));
+        RunToolCallAskingFirst(RotateCall(*input, window->RotationCombo->GetItemIndex()));
 }
 
 } // namespace velmora
