@@ -55,6 +55,8 @@ void CreateDialogs(MainWindow* w, Control* form)
 
     w->TargetFileDialog = CreateFileDialog("", "", TargetDialogOptions);
     w->TargetFileDialog->defaultExtension = ".pdf";
+    // It names files to be written: a save dialog, whose OK reads "Save".
+    w->TargetFileDialog->open = false;
     AddToFreeList(form, w->TargetFileDialog);
 
     w->FolderDialog = CreateFolderDialog("", 0);
@@ -135,6 +137,7 @@ void WireControls(MainWindow* w, Control* form)
     w->BurstButton->SetClickHandler(&BurstPdf, w);
     w->PdfFileEdit->SetColor(WindowColor);
     w->ChoosePdfButton->SetClickHandler(&ChoosePdfFile, w);
+    w->ChooseTargetButton->SetClickHandler(&ChooseTargetFile, w);
     w->CompressButton->SetClickHandler(&CompressPdf, w);
 
     w->Encrypt128Radio->MakeWindow();

@@ -77,6 +77,7 @@ EncryptionPlan PlanEncryption(const EncryptionFields& fields)
         PasswordPart("user_pw", fields.userPassword),
         PermissionList(fields.permissions)});
     plan.call.folder = FieldFolder(fields.pdfFile);
+    plan.call.outputFile = fields.target;
     return plan;
 }
 
@@ -101,6 +102,7 @@ EncryptionPlan PlanDecryption(const DecryptionFields& fields)
             QuoteAlways(fields.pdfFile), PasswordPart("input_pw", fields.ownerPassword), QuoteAlways(fields.target)});
     }
     plan.call.folder = FieldFolder(fields.pdfFile);
+    plan.call.outputFile = fields.target;
     return plan;
 }
 

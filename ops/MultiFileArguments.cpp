@@ -93,6 +93,7 @@ ToolCall JoinCall(const std::string& folder, const std::string& target)
     ToolCall call;
     call.arguments = Format("*.pdf cat output \"%s\"", {target});
     call.folder = folder;
+    call.outputFile = target;
     return call;
 }
 
@@ -186,6 +187,7 @@ ToolCall MergeCall(const MergeInputs& inputs, const std::string& target)
     ToolCall call;
     call.arguments = Format("%s cat output \"%s\"", {list, target});
     call.folder = inputs.folder;
+    call.outputFile = target;
     return call;
 }
 

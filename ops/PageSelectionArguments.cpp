@@ -22,10 +22,11 @@ std::string CatParity(bool allPages, bool evenPages, bool oddPages)
 ToolCall CatCall(const std::string& input, const CatFields& fields)
 {
     ToolCall call;
+    call.outputFile = BesideInput(input, "_cat.pdf");
     call.arguments = Format("\"A=%s\" cat A%s-%s%s output \"%s\"", {
         input, fields.from, fields.to,
         CatParity(fields.allPages, fields.evenPages, fields.oddPages),
-        BesideInput(input, "_cat.pdf")});
+        call.outputFile});
     call.folder = InputFolder(input);
     return call;
 }
@@ -35,7 +36,8 @@ std::optional<ToolCall> RemoveCall(const std::string& input, const std::string& 
     if (ranges.empty())
         return std::nullopt;
     ToolCall call;
-    call.arguments = Format("\"A=%s\" cat %s output \"%s\"", {input, ranges, BesideInput(input, "_remove.pdf")});
+    call.outputFile = BesideInput(input, "_remove.pdf");
+    call.arguments = Format("\"A=%s\" cat %s output \"%s\"", {input, ranges, call.outputFile});
     call.folder = InputFolder(input);
     return call;
 }

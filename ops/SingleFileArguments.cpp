@@ -28,7 +28,10 @@ ToolCall InReportFolder(const std::string& arguments, const std::string& input)
 // "{IN}" output "{DIR}{BASE}{ENDING}" and what follows the output.
 ToolCall WriteBeside(const std::string& input, const char* ending, const std::string& after)
 {
-    return InInputFolder(Format("\"%s\" output \"%s\"%s", {input, BesideInput(input, ending), after}), input);
+    const std::string output = BesideInput(input, ending);
+    ToolCall call = InInputFolder(Format("\"%s\" output \"%s\"%s", {input, output, after}), input);
+    call.outputFile = output;
+    return call;
 }
 
 } // namespace
@@ -73,9 +76,11 @@ std::string RotationKeyword(int rotationIndex)
 
 ToolCall RotateCall(const std::string& input, int rotationIndex)
 {
-    return InInputFolder(Format("\"%s\" cat 1-end%s output \"%s\"",
-                                {input, RotationKeyword(rotationIndex), BesideInput(input, "_rotate.pdf")}),
-                         input);
+    const std::string output = BesideInput(input, "_rotate.pdf");
+    ToolCall call = InInputFolder(
+        Format("\"%s\" cat 1-end%s output \"%s\"", {input, RotationKeyword(rotationIndex), output}), input);
+    call.outputFile = output;
+    return call;
 }
 
 } // namespace velmora

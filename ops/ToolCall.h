@@ -25,4 +25,12 @@ struct ToolCall {
     std::string note;
 };
 
+// The full path of the call's output file as the tool will see it (a
+// relative name taken in call.folder, "." and ".." resolved); empty when the
+// call names no output file.
+std::string OutputPath(const ToolCall& call);
+
+// Asked before a run replaces path, an existing file: Yes replaces it.
+std::string ReplaceQuestion(const std::string& path);
+
 } // namespace velmora

@@ -45,6 +45,15 @@ FolderBrowserFunctions LoadFolderBrowser(bool& complete)
     return functions;
 }
 
+using FolderPathFunction = decltype(&SHGetFolderPathA);
+
+FolderPathFunction LoadFolderPath()
+{
+    FolderPathFunction function = nullptr;
+    Find(LoadSystemLibrary("shell32.dll"), "SHGetFolderPathA", function);
+    return function;
+}
+
 } // namespace
 
 const FileDialogFunctions* FileDialogLibrary()
@@ -59,6 +68,15 @@ const FolderBrowserFunctions* FolderBrowserLibrary()
     static bool complete = false;
     static const FolderBrowserFunctions functions = LoadFolderBrowser(complete);
     return complete ? &functions : nullptr;
+}
+
+std::string DocumentsFolder()
+{
+    static const FolderPathFunction folderPath = LoadFolderPath();
+    char folder[MAX_PATH];
+    if (!folderPath || folderPath(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK)
+        return std::string();
+    return folder;
 }
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commdlg.h>
 #include <shlobj.h>
+#include <string>
 
 namespace velmora {
 
@@ -24,5 +25,9 @@ struct FolderBrowserFunctions {
 // Null when a library or one of its functions cannot be had.
 const FileDialogFunctions* FileDialogLibrary();
 const FolderBrowserFunctions* FolderBrowserLibrary();
+
+// The user's Documents folder, where a save dialog can propose a file when
+// the natural place has none; empty when the system cannot tell.
+std::string DocumentsFolder();
 
 } // namespace velmora

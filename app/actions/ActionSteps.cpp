@@ -2,7 +2,6 @@
 #include "app/FindTool.h"
 #include "app/ToolRunner.h"
 #include "app/Unit1.h"
-#include "ops/PathHelpers.h"
 #include "ops/SingleFileArguments.h"
 #include "ops/ToolLocation.h"
 #include "ops/SystemMessage.h"
@@ -42,7 +41,7 @@ ToolCall NotingShortName(ToolCall call, const HandedName& input)
         return call;
     // The file when the call names it, else the folder the run writes into.
     if (!call.outputFile.empty())
-        call.note = ShortNameNote(PathSeenFrom(call.folder, call.outputFile));
+        call.note = ShortNameNote(OutputPath(call));
     else
         call.note = ShortNameNote(call.folderToCreate.empty() ? call.folder : call.folderToCreate);
     return call;
@@ -62,6 +61,16 @@ bool EnsureFolder(const std::string& folder)
     return false;
 }
 
+bool MayReplaceOutput(const ToolCall& call)
+{
+    const std::string output = OutputPath(call);
+    if (output.empty() || !FileExists(output))
+        return true;
+    // No is the default: Enter on a box that came as a surprise keeps the file.
+    const UINT question = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
+    return ShowMessageBox(ReplaceQuestion(output), question) == IDYES;
+}
+
 void RunToolCall(const ToolCall& call)
 {
     RunTraces traces;
@@ -72,10 +81,16 @@ void RunToolCall(const ToolCall& call)
             return;
     }
     if (!call.outputFile.empty()) {
-        const std::string output = PathSeenFrom(call.folder, call.outputFile);
+        const std::string output = OutputPath(call);
         (FileExists(output) ? traces.replacedFile : traces.newFile) = output;
     }
     RunTool(ToolPath, call.arguments, call.folder, traces, call.note);
+}
+
+void RunToolCallAskingFirst(const ToolCall& call)
+{
+    if (MayReplaceOutput(call))
+        RunToolCall(call);
 }
 
 } // namespace velmora

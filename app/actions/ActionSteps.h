@@ -28,8 +28,16 @@ ToolCall NotingShortName(ToolCall call, const HandedName& input);
 // user why and gives false.
 bool EnsureFolder(const std::string& folder);
 
+// True when the call's output file does not exist yet, or the user answered
+// Yes to replacing it. For the actions whose output name is derived or typed;
+// join and merge have their save dialog ask instead.
+bool MayReplaceOutput(const ToolCall& call);
+
 // Creates the call's folder if it needs one, then runs the tool through the
 // tool runner.
 void RunToolCall(const ToolCall& call);
+
+// MayReplaceOutput, then RunToolCall.
+void RunToolCallAskingFirst(const ToolCall& call);
 
 } // namespace velmora

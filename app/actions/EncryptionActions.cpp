@@ -3,11 +3,14 @@
 #include "app/actions/ActionSteps.h"
 #include "ops/EncryptionArguments.h"
 #include "ui/Control.h"
+#include "ui/FileDialog.h"
 #include "ui/MessageBoxes.h"
 
 namespace velmora {
 
 namespace {
+
+constexpr char kTargetFileTitle[] = "Choose the target PDF file";
 
 Permissions CheckedPermissions(MainWindow* w)
 {
@@ -30,7 +33,7 @@ void CarryOut(const EncryptionPlan& plan)
         ShowMessageBox(plan.refusal, MB_OK | MB_ICONERROR, kDescriptionTitle);
         return;
     }
-    RunToolCall(plan.call);
+    RunToolCallAskingFirst(plan.call);
 }
 
 } // namespace
@@ -54,6 +57,19 @@ void DecryptPdf(MainWindow* window, Control*)
     fields.target = window->TargetEdit->GetText();
     fields.ownerPassword = window->OwnerPasswordEdit->GetText();
     CarryOut(PlanDecryption(fields));
+}
+
+// The save dialog opens on the field's own text, so it shows the proposed
+// target's folder and name; it asks itself before an existing file is named.
+// Its title is set each time: merge borrows the same dialog. Wine titles the
+// question before replacing with the dialog's title, "Error" when it has none.
+void ChooseTargetFile(MainWindow* window, Control*)
+{
+    FileDialog* dialog = window->TargetFileDialog;
+    dialog->title = kTargetFileTitle;
+    dialog->fileName = window->TargetEdit->GetText();
+    if (RunFileDialog(dialog))
+        window->TargetEdit->SetText(dialog->fileName);
 }
 
 } // namespace velmora

@@ -1,10 +1,14 @@
 #include "app/actions/MultiFileActions.h"
 #include "app/Unit1.h"
+#include "app/FindTool.h"
 #include "app/actions/ActionSteps.h"
 #include "ops/MultiFileArguments.h"
+#include "ops/SameFileCheck.h"
+#include "ui/DialogLibraries.h"
 #include "ui/FileDialog.h"
 #include "ui/FolderDialog.h"
 #include "ui/MessageBoxes.h"
+#include <vector>
 
 namespace velmora {
 
@@ -30,6 +34,37 @@ bool AskForTarget(FileDialog* dialog, const std::string& title, uint16_t options
     return chosen;
 }
 
+// The target was chosen in a save dialog, which has asked before an
+// existing file is replaced; what is left to refuse is a run that would
+// read the target as one of its inputs, or that is too long to start.
+void RunCombined(const ToolCall& call, const std::vector<std::string>& inputs, const char* targetIsInput,
+                 const char* fewerFiles)
+{
+    if (TargetIsAmong(inputs, call.outputFile)) {
+        ShowNotice(targetIsInput);
+        return;
+    }
+    if (!FitsOneRun(ToolPath, call)) {
+        ShowNotice(TooManyFilesNotice(fewerFiles));
+        return;
+    }
+    RunToolCall(call);
+}
+
+void JoinPdfsOf(MainWindow* window, const FolderPdfs& pdfs)
+{
+    if (!pdfs.refusal.empty()) {
+        ShowNotice(pdfs.refusal);
+        return;
+    }
+    FileDialog* target = window->PdfFileDialog;
+    // Whatever the dialog last held may be one of the folder's own PDFs.
+    target->fileName = ProposedJoinTarget(pdfs.folder, DocumentsFolder());
+    if (!AskForTarget(target, kJoinTargetTitle, NewFileOptions))
+        return;
+    RunCombined(JoinCall(pdfs, target->fileName), pdfs.files, kJoinTargetIsInput, kJoinFewerFiles);
+}
+
 } // namespace
 
 void JoinFolder(MainWindow* window, Control*)
@@ -37,10 +72,7 @@ void JoinFolder(MainWindow* window, Control*)
     window->FolderDialog->title = kJoinFolderTitle;
     if (!RunFolderDialog(window->FolderDialog))
         return;
-    FileDialog* target = window->PdfFileDialog;
-    if (!AskForTarget(target, kJoinTargetTitle, NewFileOptions))
-        return;
-    RunToolCall(JoinCall(GetFolderPath(window->FolderDialog), target->fileName));
+    JoinPdfsOf(window, FindFolderPdfs(GetWideFolderPath(window->FolderDialog)));
 }
 
 void MergeFiles(MainWindow* window, Control*)
@@ -70,7 +102,7 @@ void MergeFiles(MainWindow* window, Control*)
     FileDialog* target = window->TargetFileDialog;
     if (!AskForTarget(target, kMergeTargetTitle, target->options))
         return;
-    RunToolCall(MergeCall(inputs, target->fileName));
+    RunCombined(MergeCall(inputs, target->fileName), inputs.files, kMergeTargetIsInput, kMergeFewerFiles);
 }
 
 } // namespace velmora

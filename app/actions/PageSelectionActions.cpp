@@ -32,7 +32,7 @@ void CatPages(MainWindow* window, Control*)
     }
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(NotingShortName(CatCall(input->path, ReadCatFields(window)), *input));
+        RunToolCallAskingFirst(NotingShortName(CatCall(input->path, ReadCatFields(window)), *input));
 }
 
 void RemovePages(MainWindow* window, Control*)
@@ -45,7 +45,7 @@ void RemovePages(MainWindow* window, Control*)
         return;
     auto call = RemoveCall(input->path, ranges);
     if (call)
-        RunToolCall(NotingShortName(*call, *input));
+        RunToolCallAskingFirst(NotingShortName(*call, *input));
 }
 
 } // namespace velmora

@@ -17,7 +17,7 @@ void RunOnChosenPdf(MainWindow* window, CallFor call)
 {
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(NotingShortName(call(input->path), *input));
+        RunToolCallAskingFirst(NotingShortName(call(input->path), *input));
 }
 
 } // namespace
@@ -64,7 +64,7 @@ void RotateAll(MainWindow* window, Control*)
 {
     auto input = ChooseInputPdf(window);
     if (input)
-        RunToolCall(NotingShortName(RotateCall(input->path, window->RotationCombo->GetItemIndex()), *input));
+        RunToolCallAskingFirst(NotingShortName(RotateCall(input->path, window->RotationCombo->GetItemIndex()), *input));
 }
 
 } // namespace velmora

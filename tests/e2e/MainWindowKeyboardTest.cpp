@@ -127,15 +127,22 @@ TEST_F(MainWindowKeyboard, TypingReachesOnlyTheFieldsThatTakeIt)
     EXPECT_EQ(TypeAndLeave("TargetEdit", "C:\\out.pdf", "ChooseTargetButton"), "C:\\out.pdf");
 }
 
-TEST_F(MainWindowKeyboard, TheDotsBesideTargetOpenNothing)
+// The save dialog opens on the field's text, asks before an existing file
+// is named, and writes nothing itself: the name goes into the field.
+TEST_F(MainWindowKeyboard, TheDotsBesideTargetChooseTheTargetInASaveDialog)
 {
+    TempFolder folder;
+    const std::string existing = folder.File("taken.pdf");
+    WriteFileBytes(existing, "%PDF-1.4 kept\n");
+    SetTextOf(Field("TargetEdit"), folder.File("proposed.pdf"));
     ClickButton(Field("ChooseTargetButton"));
-    Sleep(1000);
-    for (HWND window : TopWindowsOf(session_->ProcessId())) {
-        if (window != main_) {
-            EXPECT_FALSE(IsWindowVisible(window)) << ClassOf(window) << " " << Quoted(TextOf(window));
-        }
-    }
+    HWND dialog = WaitForFileDialog(session_->ProcessId(), "Choose the target PDF file");
+    EXPECT_EQ(TextOf(FileNameEdit(dialog)), "proposed.pdf");
+    ChooseFile(dialog, existing);
+    EXPECT_EQ(AnswerOverwritePrompt(dialog, IDYES), "File already exists.\nDo you want to replace it?");
+    WaitUntilGone(dialog);
+    EXPECT_EQ(TextOf(Field("TargetEdit")), existing);
+    EXPECT_EQ(ReadFileBytes(existing), "%PDF-1.4 kept\n");
     EXPECT_TRUE(IsWindowEnabled(main_));
 }
 

@@ -118,13 +118,16 @@ TEST_F(MultiFileActions, JoinCombinesEveryPdfOfTheChosenFolder)
               CapturedRun(Session(), "*.pdf cat output " + InQuotes(Session().Documents().File("joined.pdf"))));
 }
 
-TEST_F(MultiFileActions, JoinAsksBeforeReplacingAnExistingTarget)
+// The proposal lies beside the folder, never among the PDFs it joins.
+TEST_F(MultiFileActions, JoinProposesATargetBesideTheFolderAndAsksBeforeReplacing)
 {
     const size_t before = RunsSoFar();
-    const std::string target = JoinPath(sources, "b.pdf");
+    const std::string target = Session().Documents().File("sources.pdf");
+    WriteFileBytes(target, "%PDF-1.4 an earlier join\n");
     StartJoin(sources);
     HWND dialog = WaitForFileDialog(Id(), kJoinTargetTitle);
-    ChooseFile(dialog, target);
+    EXPECT_EQ(TextOf(FileNameEdit(dialog)), "sources.pdf");
+    ClickButton(FindControl(dialog, ControlMatch::Id(IDOK).AndClass("Button")));
     MessageBoxInfo question = WaitForMessageBox(Id(), kJoinTargetTitle);
     EXPECT_EQ(question.text, "File already exists.\nDo you want to replace it?");
     AnswerMessageBox(question, IDNO);

@@ -53,11 +53,25 @@ void FaultRecord::Saw(const std::string& what)
     seen_ += what;
 }
 
+void FaultRecord::Checked(Tally what, bool happened)
+{
+    const int index = static_cast<int>(what);
+    ++checked_[index];
+    if (happened)
+        ++happened_[index];
+}
+
 FaultRecord::~FaultRecord()
 {
     const bool failed = std::uncaught_exceptions() > 0 || ::testing::Test::HasFailure();
-    const std::string row = "| " + Cell(name_) + " | " + Cell(done_) + " | " + Cell(seen_.empty() ? "nothing" : seen_) +
-                            " | " + (failed ? "FAILED" : "held") + " |\n";
+    std::string row = "| " + Cell(name_) + " | " + Cell(done_) + " | " + Cell(seen_.empty() ? "nothing" : seen_) +
+                      " | " + (failed ? "FAILED" : "held") + " |\n";
+    // The table line first; the report step sums these lines: "tally", the
+    // count's index, checks made, faults seen.
+    for (int i = 0; i < 4; ++i)
+        if (checked_[i] > 0)
+            row += "tally " + std::to_string(i) + " " + std::to_string(checked_[i]) + " " +
+                   std::to_string(happened_[i]) + "\n";
     // A run told no folder leaves no row: the second run, against the shipped
     // 32-bit build, would otherwise put its verdicts over the report's.
     char folderName[MAX_PATH * 4];

@@ -7,6 +7,14 @@
 
 namespace velmora::faults {
 
+// What the report's summary line counts over all cases.
+enum class Tally {
+    InputOverwritten,           // an input file changed by a run
+    ReplacedWithoutQuestion,    // an existing file replaced without the user saying Yes
+    FailureCalledSuccess,       // a run that failed reported as a success
+    OutputOutsideInputFolder,   // an action wrote somewhere else than beside its input
+};
+
 class FaultRecord {
 public:
     // name orders the table ("tool crashes"); done says what the test did.
@@ -20,10 +28,16 @@ public:
     // One thing the user saw, in order ("notice: Successful executed").
     void Saw(const std::string& what);
 
+    // One check of what the summary counts; happened: the fault was seen.
+    // The caller's own EXPECT fails the case as well.
+    void Checked(Tally what, bool happened);
+
 private:
     std::string name_;
     std::string done_;
     std::string seen_;
+    int checked_[4] = {};
+    int happened_[4] = {};
 };
 
 } // namespace velmora::faults

@@ -1,6 +1,7 @@
 #include "tests/faults/FaultSteps.h"
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -64,6 +65,7 @@ HWND PdfFileEdit(e2e::VelmoraSession& session) { return EditAt(session, 60, 21);
 HWND TargetEdit(e2e::VelmoraSession& session) { return EditAt(session, 62, 53); }
 HWND UserPasswordEdit(e2e::VelmoraSession& session) { return EditAt(session, 400, 96); }
 HWND OwnerPasswordEdit(e2e::VelmoraSession& session) { return EditAt(session, 402, 140); }
+HWND CatToEdit(e2e::VelmoraSession& session) { return EditAt(session, 160, 368); }
 
 e2e::SessionOptions WithDocument(const std::string& document, FolderName folder)
 {
@@ -197,6 +199,23 @@ bool Responds(HWND window)
 {
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
+}
+
+std::string SecondName(const std::string& path)
+{
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH];
+    if (!unixName || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH))
+        return std::string();
+    char* name = unixName(wide);
+    if (!name)
+        return std::string();
+    std::string second = std::string("Z:") + name;
+    HeapFree(GetProcessHeap(), 0, name);
+    std::replace(second.begin(), second.end(), '/', '\\');
+    return second;
 }
 
 std::string SystemText(DWORD code)

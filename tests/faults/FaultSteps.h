@@ -12,6 +12,7 @@ HWND PdfFileEdit(e2e::VelmoraSession& session);
 HWND TargetEdit(e2e::VelmoraSession& session);
 HWND UserPasswordEdit(e2e::VelmoraSession& session);
 HWND OwnerPasswordEdit(e2e::VelmoraSession& session);
+HWND CatToEdit(e2e::VelmoraSession& session);
 
 // A session started with document as its command-line PDF, which fills the
 // input and the target field.
@@ -53,6 +54,11 @@ DWORD FindChildProcess(DWORD parent, const std::string& exeName);
 
 // The window answers a message within a second.
 bool Responds(HWND window);
+
+// Under Wine, the name of path through Z: (the whole Linux tree): the same
+// file by another drive letter, as subst or a mapped drive gives one on
+// Windows. Empty where there is no such name.
+std::string SecondName(const std::string& path);
 
 // The system's text for an error code, as the program shows it: trailing
 // blanks, dots and line breaks dropped.

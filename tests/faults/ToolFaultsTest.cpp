@@ -65,6 +65,7 @@ TEST(ToolFaults, DeletedAfterStartGivesTheSystemsFileNotFoundText)
     Outcome outcome = AwaitOutcome(run.session->ProcessId());
     row.Saw(outcome.outputShown ? "Output window shown" : "no Output window");
     row.Saw("notice: " + outcome.notice);
+    row.Checked(Tally::FailureCalledSuccess, outcome.notice == kSuccess);
     EXPECT_FALSE(outcome.outputShown);
     EXPECT_EQ(outcome.notice, SystemText(ERROR_FILE_NOT_FOUND));
     EXPECT_TRUE(Responds(run.session->MainWindow()));
@@ -80,6 +81,7 @@ TEST(ToolFaults, CrashingToolIsAFailureWithItsExitCode)
     Outcome outcome = AwaitOutcome(run.session->ProcessId(), 60000, false, [&] { crashDialog |= CloseCrashDialogs(); });
     if (crashDialog) row.Saw("Wine's crash dialog for pdftk.exe (closed by the test)");
     row.Saw("notice: " + outcome.notice);
+    row.Checked(Tally::FailureCalledSuccess, outcome.notice == kSuccess);
     EXPECT_EQ(outcome.notice.rfind("pdftk reported an error (exit code ", 0), 0u) << outcome.notice;
     EXPECT_NE(outcome.notice, kSuccess);
     EXPECT_TRUE(Responds(run.session->MainWindow()));
@@ -102,6 +104,7 @@ TEST(ToolFaults, ToolKilledWhileTheWindowWaitsIsAFailureAndTheWindowComesBack)
     Outcome outcome = AwaitOutcome(run.session->ProcessId());
     row.Saw(outcome.outputShown ? "Output window with \"" + outcome.outputText + "\"" : "no Output window");
     row.Saw("notice: " + outcome.notice);
+    row.Checked(Tally::FailureCalledSuccess, outcome.notice == kSuccess);
     EXPECT_EQ(outcome.notice, ExitNotice(9));
     EXPECT_TRUE(Responds(run.session->MainWindow()));
     run.session->Click("About");
@@ -142,6 +145,7 @@ TEST(ToolFaults, ErrorTextOnlyOnStandardErrorIsShownAndTheRunFails)
     Outcome outcome = AwaitOutcome(run.session->ProcessId());
     row.Saw(outcome.outputShown ? "Output window with \"" + outcome.outputText + "\"" : "no Output window");
     row.Saw("notice: " + outcome.notice);
+    row.Checked(Tally::FailureCalledSuccess, outcome.notice == kSuccess);
     EXPECT_TRUE(outcome.outputShown);
     EXPECT_NE(outcome.outputText.find("Error: Unable to find file."), std::string::npos) << outcome.outputText;
     EXPECT_EQ(outcome.notice, ExitNotice(3));

@@ -51,6 +51,7 @@ TEST(EncryptionArguments, BuildsTheCommandLineWithEmptyPartsLeavingBlanks)
     EXPECT_EQ(plan.call.arguments, std::string(kHead) + "encrypt_128bits owner_pw secret  allow printing FillIn");
     EXPECT_EQ(plan.call.folder, "C:\\docs\\");
     EXPECT_EQ(plan.call.folderToCreate, "");
+    EXPECT_EQ(plan.call.outputFile, "C:\\docs\\a_sec.pdf");
 
     fields = Fields();
     EXPECT_EQ(PlanEncryption(fields).call.arguments, std::string(kHead) + "encrypt_128bits owner_pw secret  ");
@@ -107,6 +108,7 @@ TEST(DecryptionArguments, PassesThePasswordOnlyWhenThereIsOne)
     EXPECT_EQ(plan.refusal, "");
     EXPECT_EQ(plan.call.arguments, "\"C:\\docs\\a.pdf\" input_pw secret output \"C:\\docs\\a_open.pdf\"");
     EXPECT_EQ(plan.call.folder, "C:\\docs\\");
+    EXPECT_EQ(plan.call.outputFile, "C:\\docs\\a_open.pdf");
 
     fields.ownerPassword = "two words";
     EXPECT_EQ(PlanDecryption(fields).call.arguments,

@@ -9,6 +9,7 @@ TEST(MultiFileArguments, JoinsEveryPdfOfTheChosenFolder)
     ToolCall join = JoinCall("C:\\Scans", "C:\\Out\\all.pdf");
     EXPECT_EQ(join.arguments, "*.pdf cat output \"C:\\Out\\all.pdf\"");
     EXPECT_EQ(join.folder, "C:\\Scans");
+    EXPECT_EQ(join.outputFile, "C:\\Out\\all.pdf");
     EXPECT_EQ(JoinCall("C:\\", "C:\\Out\\all").arguments, "*.pdf cat output \"C:\\Out\\all\"");
 }
 
@@ -20,6 +21,7 @@ TEST(MultiFileArguments, MergesSeveralFilesInTheDialogsOrder)
     EXPECT_EQ(merge.arguments,
               "\"C:\\Docs\\c.pdf\" \"C:\\Docs\\b.pdf\" \"C:\\Docs\\a.pdf\"  cat output \"C:\\Out\\m.pdf\"");
     EXPECT_EQ(merge.folder, "C:\\Docs\\");
+    EXPECT_EQ(merge.outputFile, "C:\\Out\\m.pdf");
 
     EXPECT_EQ(MergeCall(ParseMergeSelection("C:\\My Docs\rb.pdf\ra b.pdf"), "C:\\Out\\m.pdf").arguments,
               "\"C:\\My Docs\\b.pdf\" \"C:\\My Docs\\a b.pdf\"  cat output \"C:\\Out\\m.pdf\"");
@@ -87,6 +89,7 @@ TEST(MultiFileArguments, ListsTheFolderOnlyWhenAFileNeedsItsShortName)
     ToolCall listed = JoinCall(pdfs, "C:\\all.pdf");
     EXPECT_EQ(listed.arguments, "\"C:\\Scans\\a.pdf\" \"C:\\Scans\\ABCD~1.PDF\"  cat output \"C:\\all.pdf\"");
     EXPECT_EQ(listed.folder, "C:\\Scans");
+    EXPECT_EQ(listed.outputFile, "C:\\all.pdf");
 }
 
 // Windows takes 32,767 UTF-16 characters with the terminating null; the

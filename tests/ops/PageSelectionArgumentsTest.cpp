@@ -52,7 +52,9 @@ TEST(PageSelectionArguments, WritesBesideTheInputAndRunsInItsFolder)
     ToolCall cat = CatCall("D:\\Other\\scan", {"1", "2", true, false, false});
     EXPECT_EQ(cat.arguments, "\"A=D:\\Other\\scan\" cat A1-2 output \"D:\\Other\\scan_cat.pdf\"");
     EXPECT_EQ(cat.folder, "D:\\Other\\");
+    EXPECT_EQ(cat.outputFile, "D:\\Other\\scan_cat.pdf");
     std::optional<ToolCall> remove = RemoveCall("D:\\Other\\scan", "A2-end");
     EXPECT_EQ(remove->arguments, "\"A=D:\\Other\\scan\" cat A2-end output \"D:\\Other\\scan_remove.pdf\"");
     EXPECT_EQ(remove->folder, "D:\\Other\\");
+    EXPECT_EQ(remove->outputFile, "D:\\Other\\scan_remove.pdf");
 }

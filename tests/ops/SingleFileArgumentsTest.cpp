@@ -1,5 +1,6 @@
 #include "ops/OperationPaths.h"
 #include "ops/SingleFileArguments.h"
+#include "ops/ToolCall.h"
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -26,16 +27,20 @@ TEST(SingleFileArguments, BuildsEachOperationsCommandLine)
     EXPECT_EQ(repair.arguments, "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_fixed.pdf\"");
     EXPECT_EQ(repair.folder, "C:\\Docs\\");
     EXPECT_EQ(repair.folderToCreate, "");
+    EXPECT_EQ(repair.outputFile, "C:\\Docs\\a_fixed.pdf");
 
     ToolCall compress = CompressCall(in);
     EXPECT_EQ(compress.arguments, "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_compress.pdf\" compress");
     EXPECT_EQ(compress.folder, "C:\\Docs\\");
+    EXPECT_EQ(compress.outputFile, "C:\\Docs\\a_compress.pdf");
+    EXPECT_EQ(UncompressCall(in).outputFile, "C:\\Docs\\a_uncompress.pdf");
     EXPECT_EQ(UncompressCall(in).arguments,
               "\"C:\\Docs\\a.pdf\" output \"C:\\Docs\\a_uncompress.pdf\" uncompress");
 
     ToolCall rotate = RotateCall(in, 3);
     EXPECT_EQ(rotate.arguments, "\"C:\\Docs\\a.pdf\" cat 1-endleft output \"C:\\Docs\\a_rotate.pdf\"");
     EXPECT_EQ(rotate.folder, "C:\\Docs\\");
+    EXPECT_EQ(rotate.outputFile, "C:\\Docs\\a_rotate.pdf");
     EXPECT_EQ(RotateCall(in, -1).arguments, "\"C:\\Docs\\a.pdf\" cat 1-end output \"C:\\Docs\\a_rotate.pdf\"");
 
     ToolCall dotted = CompressCall("D:\\Other\\q3.final.pdf");
@@ -68,6 +73,24 @@ TEST(SingleFileArguments, BurstAndDumpRunInTheFolderTheyCreate)
     EXPECT_EQ(dump.arguments, "\"D:\\Other\\b.pdf\" dump_data output input_report.txt");
     EXPECT_EQ(dump.folder, "D:\\Other\\b");
     EXPECT_EQ(dump.folderToCreate, dump.folder);
+    // Their files are the folder's; no single output to ask about.
+    EXPECT_EQ(burst.outputFile, "");
+    EXPECT_EQ(dump.outputFile, "");
 
     EXPECT_EQ(ReportFolder("C:\\My.Docs\\scan"), "C:\\My.Docs\\scan");
+}
+
+// The question before replacing names the output as the tool will see it: a
+// relative target is taken in the folder the run happens in.
+TEST(ToolCallOutput, TakesARelativeOutputInTheFolderOfTheRun)
+{
+    ToolCall call;
+    call.folder = "C:\\Docs\\";
+    EXPECT_EQ(OutputPath(call), "");
+    call.outputFile = "out.pdf";
+    EXPECT_EQ(OutputPath(call), "C:\\Docs\\out.pdf");
+    call.outputFile = "..\\Other\\.\\b.pdf";
+    EXPECT_EQ(OutputPath(call), "C:\\Other\\b.pdf");
+    call.outputFile = "D:\\x.pdf";
+    EXPECT_EQ(OutputPath(call), "D:\\x.pdf");
 }

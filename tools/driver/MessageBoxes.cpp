@@ -140,8 +140,11 @@ MessageBoxInfo ReadMessageBox(HWND box)
             buttons.push_back(control);
     std::sort(buttons.begin(), buttons.end(),
               [](const ControlInfo& a, const ControlInfo& b) { return a.rect.left < b.rect.left; });
-    for (const ControlInfo& button : buttons)
+    for (const ControlInfo& button : buttons) {
         info.buttons.push_back(button.id);
+        if ((button.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            info.defaultButton = button.id;
+    }
     return info;
 }
 

@@ -19,6 +19,7 @@ struct MessageBoxInfo {
     std::string text;
     MessageIcon icon = MessageIcon::None;
     std::vector<int> buttons;   // ids of the visible buttons (IDOK, IDCANCEL, IDYES, ...), left to right
+    int defaultButton = 0;      // id of the button Enter presses (drawn as the default); 0: none
     HWND owner = nullptr;
 };
 
