@@ -1,6 +1,7 @@
 #include "app/ToolRunner.h"
 #include "app/LiveRun.h"
 #include "app/Unit2.h"
+#include "ops/PathHelpers.h"
 #include "ops/ProcessExecution.h"
 #include "ops/ToolOutcome.h"
 #include "ui/Application.h"
@@ -50,11 +51,26 @@ std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, c
     return outcome.notice;
 }
 
+// The file the command line writes, when the caller named none: whether it
+// exists must be known before the tool starts writing it.
+RunTraces WithOutputFile(RunTraces traces, const std::string& arguments, const std::string& folder)
+{
+    if (!traces.newFile.empty() || !traces.replacedFile.empty())
+        return traces;
+    const std::string written = OutputFileOf(arguments);
+    if (written.empty())
+        return traces;
+    const std::string file = PathSeenFrom(folder, written);
+    (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES ? traces.newFile : traces.replacedFile) = file;
+    return traces;
+}
+
 } // namespace
 
 void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
-             const RunTraces& traces)
+             const RunTraces& named)
 {
+    const RunTraces traces = WithOutputFile(named, arguments, folder);
     ProcessResult result;
     bool shownLive = false;
     {

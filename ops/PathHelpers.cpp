@@ -1,4 +1,5 @@
 #include "ops/PathHelpers.h"
+#include <algorithm>
 
 namespace velmora {
 
@@ -46,7 +47,46 @@ std::string ReplaceExtension(const std::string& path, const std::string& ending,
 std::string PathSeenFrom(const std::string& folder, const std::string& path)
 {
     const bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/' || (path.size() > 1 && path[1] == ':'));
-    return rooted || folder.empty() ? path : folder + path;
+    if (rooted || folder.empty())
+        return path;
+    return folder.back() == '\\' ? folder + path : folder + '\\' + path;
+}
+
+namespace {
+
+// The next blank-separated word from at on, quotes kept; at moves past it.
+std::string NextWord(const std::string& text, size_t& at)
+{
+    while (at < text.size() && text[at] == ' ')
+        ++at;
+    std::string word;
+    bool quoted = false;
+    for (; at < text.size() && (quoted || text[at] != ' '); ++at) {
+        if (text[at] == '"')
+            quoted = !quoted;
+        word += text[at];
+    }
+    return word;
+}
+
+std::string WithoutQuotes(std::string word)
+{
+    word.erase(std::remove(word.begin(), word.end(), '"'), word.end());
+    return word;
+}
+
+} // namespace
+
+std::string OutputFileOf(const std::string& arguments)
+{
+    size_t at = 0;
+    while (at < arguments.size()) {
+        if (NextWord(arguments, at) != "output")
+            continue;
+        const std::string file = WithoutQuotes(NextWord(arguments, at));
+        return file.find('%') == std::string::npos ? file : std::string();
+    }
+    return {};
 }
 
 } // namespace velmora

@@ -18,7 +18,12 @@ std::string NamePart(const std::string& path, UINT codePage = CP_ACP);
 std::string ReplaceExtension(const std::string& path, const std::string& ending, UINT codePage = CP_ACP);
 
 // path as a program running in folder sees it: unchanged when it starts at
-// a drive or a root, else folder (with its trailing backslash) before it.
+// a drive or a root, else inside folder.
 std::string PathSeenFrom(const std::string& folder, const std::string& path);
+
+// The one file a pdftk command line writes: the word after the first
+// "output" outside double quotes, without its quotes. Empty when there is
+// none or it is a pattern for many files ("pg_%04d.pdf").
+std::string OutputFileOf(const std::string& arguments);
 
 } // namespace velmora

@@ -44,3 +44,18 @@ TEST(PathHelpers, StepsOverDoubleByteCharacters)
     // The same bytes in a single-byte code page are two characters.
     EXPECT_EQ(NamePart(folderOnly, 1252), "");
 }
+
+// The file a stopped run may have left half written; a quoted path or a
+// password may hold the word "output" and must not be taken for it.
+TEST(PathHelpers, FindsTheFileACommandLineWrites)
+{
+    EXPECT_EQ(OutputFileOf("\"C:\\my output\\a.pdf\" output \"C:\\my output\\a_sec.pdf\" user_pw \"output x\""),
+              "C:\\my output\\a_sec.pdf");
+    EXPECT_EQ(OutputFileOf("\"C:\\a.pdf\" dump_data output input_report.txt"), "input_report.txt");
+    EXPECT_EQ(OutputFileOf("*.pdf cat output \"D:\\joined.pdf\""), "D:\\joined.pdf");
+    EXPECT_EQ(OutputFileOf("\"C:\\a.pdf\" burst output pg_%04d.pdf"), "");
+    EXPECT_EQ(OutputFileOf("\"C:\\a.pdf\" burst"), "");
+    EXPECT_EQ(PathSeenFrom("C:\\Docs\\a\\", "input_report.txt"), "C:\\Docs\\a\\input_report.txt");
+    EXPECT_EQ(PathSeenFrom("C:\\Docs\\a", "input_report.txt"), "C:\\Docs\\a\\input_report.txt");
+    EXPECT_EQ(PathSeenFrom("C:\\Docs\\", "D:\\b.pdf"), "D:\\b.pdf");
+}

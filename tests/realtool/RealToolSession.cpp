@@ -120,8 +120,11 @@ RunOutcome RealToolSession::FinishRun()
         "the Output window or the outcome notice", ToolRunWaitMs);
     if (ClassOf(shown) == "obj_Form") {
         outcome.outputShown = true;
+        // While pdftk works the window shows its output so far under
+        // "Cancel"; the whole of it is there once the button reads "OK".
+        HWND ok = WaitForControl(shown, ControlMatch::Text("OK").AndClass("obj_BUTTON"), ToolRunWaitMs);
         outcome.output = TextOf(WaitForControl(shown, ControlMatch::Class("obj_EDIT")));
-        ClickButton(WaitForControl(shown, ControlMatch::Text("OK").AndClass("obj_BUTTON")));
+        ClickButton(ok);
         WaitUntilGone(shown);
     }
     MessageBoxInfo box = WaitForMessageBox(ProcessId(), kMainTitle);
