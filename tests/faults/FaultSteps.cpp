@@ -95,13 +95,16 @@ Outcome AwaitOutcome(DWORD processId, DWORD timeoutMs, bool readOutput, const st
     const DWORD start = GetTickCount();
     for (;;) {
         HWND output = VisibleTopWindow(processId, "obj_Form", "Output");
-        if (output && !outcome.outputShown) {
+        // A run that takes a while shows its output under "Cancel" while the
+        // tool works; the whole of it is there once the button reads "OK".
+        // The button's text is read without a message, since the program
+        // may be busy laying out a long text.
+        HWND ok = output ? FindWindowExA(output, nullptr, "obj_BUTTON", nullptr) : nullptr;
+        char caption[16] = {};
+        if (ok) GetWindowTextA(ok, caption, sizeof caption);
+        if (ok && std::string(caption) == "OK" && !outcome.outputShown) {
             outcome.outputShown = true;
-            // A run that takes a while shows its output while the tool
-            // works; the whole of it is there once the button reads "OK".
             const DWORD spent = GetTickCount() - start;
-            HWND ok = WaitForControl(output, ControlMatch::Text("OK").AndClass("obj_BUTTON"),
-                                     spent < timeoutMs ? timeoutMs - spent : 1);
             outcome.outputLength = OutputTextLength(output, spent < timeoutMs ? timeoutMs - spent : 1);
             if (readOutput) outcome.outputText = OutputText(output);
             ClickButton(ok);

@@ -216,6 +216,9 @@ TEST(ToolFaults, SessionEndDuringARunEndsToolAndProgram)
     ASSERT_TRUE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
     row.Saw("WM_QUERYENDSESSION answered " + std::string(answer ? "TRUE" : "FALSE"));
     EXPECT_TRUE(answer);
+    Sleep(500);
+    EXPECT_TRUE(FindChildProcess(run.session->ProcessId(), "pdftk.exe") != 0)
+        << "the run ended before the session's end was certain";
     SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 10000, &answer);
     const bool toolGone = FindChildProcess(run.session->ProcessId(), "pdftk.exe") == 0;
     row.Saw(toolGone ? "pdftk.exe gone when WM_ENDSESSION returned" : "pdftk.exe still running");
