@@ -121,7 +121,7 @@ void LiveRun::ShowWhole(const std::string& output)
     // Adding the rest gives the whole text, unless the live view stopped at
     // its limit or a zero byte cut a piece short.
     if (output.size() > kLiveLimit || output.find('\0') != std::string::npos)
-        output_->OutputMemo->SetText(output);
+        output_->OutputMemo->SetLongText(output);
     else
         Refresh(output);
     EndLiveOutput(output_);

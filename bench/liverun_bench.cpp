@@ -158,13 +158,22 @@ EndTimes MeasureEnd(size_t megabytes, bool live)
 
 } // namespace
 
-int main()
+// With "end 20" (any sizes in MB) only the wait after the end is measured,
+// for those sizes.
+int main(int argc, char** argv)
 {
+    std::vector<size_t> sizes = {20, 100};
+    if (argc > 1 && std::string(argv[1]) == "end") {
+        sizes.clear();
+        for (int i = 2; i < argc; ++i)
+            sizes.push_back(std::stoul(argv[i]));
+    }
     try {
-        MeasureLatency();
+        if (argc <= 1)
+            MeasureLatency();
         std::printf("from the tool's end to the outcome notice (Output window ready / notice up), ms\n");
         std::printf("    MB   live ready  live notice   whole ready  whole notice   live / whole\n");
-        for (size_t megabytes : {20, 100}) {
+        for (size_t megabytes : sizes) {
             const EndTimes live = MeasureEnd(megabytes, true);
             const EndTimes whole = MeasureEnd(megabytes, false);
             std::printf("  %4zu  %10.0f  %11.0f  %12.0f  %12.0f  %13.2f\n", megabytes, live.ready, live.notice,

@@ -208,6 +208,10 @@ public:
     // Adds text at the end of an edit box and scrolls it into view, without
     // sending the whole text again.
     Control* AppendText(const std::string& text);
+    // SetText for a text of many megabytes in a shown edit box: with its
+    // redrawing held back the box lays the text out once, as a hidden one
+    // does, and is painted anew when it has all of it.
+    Control* SetLongText(const std::string& text);
 
     // ---- events ----
     Control* SetClickHandler(EventRef handler);

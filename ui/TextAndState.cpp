@@ -240,6 +240,18 @@ Control* Control::AppendText(const std::string& text)
     return this;
 }
 
+Control* Control::SetLongText(const std::string& text)
+{
+    if (r_.window)
+        SendMessageA(r_.window, WM_SETREDRAW, FALSE, 0);
+    SetText(text);
+    if (r_.window) {
+        SendMessageA(r_.window, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(r_.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    }
+    return this;
+}
+
 Control* Control::SelectAllText()
 {
     const KindMessageTable* table = r_.kindMessages;

@@ -186,12 +186,14 @@ TEST(ToolFaults, SlowRunCancelledByTheButtonEscapeOrCloseBox)
         void (*cancel)(HWND output);
     };
     const Way ways[] = {
-        {"run cancelled by the button", "Decrypt with a stand-in that writes the start of its target, then "
-                                        "sleeps; Cancel pressed in the Output window",
+        {"run cancelled by the button", "slow Decrypt (the stand-in writes the start of its target, then "
+                                        "sleeps); Cancel pressed in the Output window",
          [](HWND output) { ClickButton(FindControl(output, ControlMatch::Text("Cancel").AndClass("obj_BUTTON"))); }},
-        {"run cancelled by Escape", "the same slow Decrypt; Escape pressed in the Output window",
+        {"run cancelled by Escape", "slow Decrypt (the stand-in writes the start of its target, then "
+                                    "sleeps); Escape pressed in the Output window",
          [](HWND output) { PressEscape(output); }},
-        {"run cancelled by the close box", "the same slow Decrypt; the Output window's close box pressed",
+        {"run cancelled by the close box", "slow Decrypt (the stand-in writes the start of its target, then "
+                                           "sleeps); the Output window's close box pressed",
          [](HWND output) { PressCloseBox(output); }},
     };
     DecryptingSession run;
@@ -206,7 +208,7 @@ TEST(ToolFaults, SlowRunCancelledByTheButtonEscapeOrCloseBox)
 
 TEST(ToolFaults, SessionEndDuringARunEndsToolAndProgram)
 {
-    FaultRecord row("session ends during a run", "a slow Decrypt running; WM_QUERYENDSESSION, then "
+    FaultRecord row("session ends during a run", "slow Decrypt running; WM_QUERYENDSESSION, then "
                                                  "WM_ENDSESSION (TRUE) sent to the main window");
     DecryptingSession run;
     const std::string target = TextOf(TargetEdit(*run.session));
