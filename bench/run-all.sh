@@ -4,6 +4,8 @@
 set -euo pipefail
 build=$(cd "${1:?usage: run-all.sh BUILD_DIR}" && pwd)
 export VELMORA_BUILD="${VELMORA_BUILD:-$build}"
+# Where the benchmarks that drive velmora.exe find it and the stand-in tool.
+export VELMORA_BIN="${VELMORA_BIN:-$build}"
 . "$(dirname "${BASH_SOURCE[0]}")/../tools/setup/wine-env.sh"
 
 status=0

@@ -1,4 +1,5 @@
 #include "ops/PathHelpers.h"
+#include <algorithm>
 
 namespace velmora {
 
@@ -46,7 +47,9 @@ std::string ReplaceExtension(const std::string& path, const std::string& ending,
 std::string PathSeenFrom(const std::string& folder, const std::string& path)
 {
     const bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/' || (path.size() > 1 && path[1] == ':'));
-    return rooted || folder.empty() ? path : folder + path;
+    if (rooted || folder.empty())
+        return path;
+    return folder.back() == '\\' ? folder + path : folder + '\\' + path;
 }
 
 } // namespace velmora

@@ -18,7 +18,7 @@ std::string NamePart(const std::string& path, UINT codePage = CP_ACP);
 std::string ReplaceExtension(const std::string& path, const std::string& ending, UINT codePage = CP_ACP);
 
 // path as a program running in folder sees it: unchanged when it starts at
-// a drive or a root, else folder (with its trailing backslash) before it.
+// a drive or a root, else inside folder.
 std::string PathSeenFrom(const std::string& folder, const std::string& path);
 
 } // namespace velmora

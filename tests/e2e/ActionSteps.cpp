@@ -166,12 +166,12 @@ QueryView WaitForQuery(VelmoraSession& session, const std::string& title)
     return view;
 }
 
-OutputView WaitForOutput(VelmoraSession& session)
+OutputView WaitForOutput(VelmoraSession& session, const std::string& button)
 {
     OutputView view;
     view.form = WaitForTopWindow(session.ProcessId(), WindowMatch::Title("Output").AndClass("obj_Form"));
     view.memo = WaitForControl(view.form, ControlMatch::Class("obj_EDIT"));
-    view.ok = WaitForControl(view.form, ControlMatch::Text("OK").AndClass("obj_BUTTON"));
+    view.ok = WaitForControl(view.form, ControlMatch::Text(button).AndClass("obj_BUTTON"));
     return view;
 }
 

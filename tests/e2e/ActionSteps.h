@@ -78,8 +78,9 @@ struct OutputView {
     HWND memo = nullptr;
     HWND ok = nullptr;
 };
-// Waits until the Output window is shown.
-OutputView WaitForOutput(VelmoraSession& session);
+// Waits until the Output window is shown with its button reading button
+// ("Cancel" while the tool still runs).
+OutputView WaitForOutput(VelmoraSession& session, const std::string& button = "OK");
 
 // A suite whose tests share one running program, since each start costs
 // seconds. Each test gets the program idle, with only its main window

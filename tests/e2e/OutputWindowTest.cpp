@@ -3,6 +3,7 @@
 // file", which goes straight to the runner without a file dialog.
 #include "tests/e2e/ActionSteps.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 
 using namespace velmora::driver;
 using namespace velmora::e2e;
@@ -10,6 +11,7 @@ using namespace velmora::e2e;
 namespace {
 
 const char kEncrypt[] = "Enrypt the PDF file";
+const char kCancelledNotice[] = "Cancelled: pdftk was stopped before it finished.";
 
 using Tool = std::vector<StandinStep>;
 
@@ -56,6 +58,51 @@ RECT WindowRect(HWND window)
 bool operator==(const RECT& a, const RECT& b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+bool Overlap(const RECT& a, const RECT& b)
+{
+    RECT common;
+    return IntersectRect(&common, &a, &b) != FALSE;
+}
+
+POINT CentreOf(const RECT& rect)
+{
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// The largest band of the main window beside the Output window, where only
+// the main window itself paints.
+RECT PartBeside(HWND main, HWND output)
+{
+    const RECT m = WindowRect(main), o = WindowRect(output);
+    const RECT bands[] = {{m.left, m.top, m.right, std::min(m.bottom, o.top)},
+                          {m.left, std::max(m.top, o.bottom), m.right, m.bottom},
+                          {m.left, m.top, std::min(m.right, o.left), m.bottom},
+                          {std::max(m.left, o.right), m.top, m.right, m.bottom}};
+    auto area = [](const RECT& r) { return std::max(0L, r.right - r.left) * std::max(0L, r.bottom - r.top); };
+    return *std::max_element(std::begin(bands), std::end(bands),
+                             [&](const RECT& a, const RECT& b) { return area(a) < area(b); });
+}
+
+// An action button of the main window that the Output window leaves free.
+HWND ButtonBeside(HWND main, HWND output)
+{
+    for (const ControlInfo& control : ListControls(main))
+        if (control.className == "obj_BUTTON" && !Overlap(WindowRect(control.window), WindowRect(output)))
+            return control.window;
+    throw DriverError("every button of the main window lies under the Output window");
+}
+
+size_t VisibleWindows(DWORD processId)
+{
+    const std::vector<HWND> windows = TopWindowsOf(processId);
+    return std::count_if(windows.begin(), windows.end(), [](HWND w) { return IsWindowVisible(w) != FALSE; });
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 } // namespace
@@ -191,4 +238,65 @@ TEST(ToolRunner, ToolDeletedAfterStartGetsTheSystemsText)
     Press(session, kEncrypt);
     session.ExpectNotice(kSuccessNotice);
     EXPECT_EQ(session.ToolRuns().size(), 1u);
+}
+
+// A run that takes a while: its first lines show while it runs, the program
+// stays alive but starts nothing else, and Cancel ends the tool and takes
+// away the file it had begun.
+TEST(LiveRun, SlowRunShowsItsFirstLinesAndCancelEndsIt)
+{
+    ReadyToRun ready;
+    VelmoraSession& session = ready.session;
+    const std::string target = TextOfField(session, Field::Target);
+    ASSERT_FALSE(Exists(target));
+    session.SetTool({{"out", "Adding page 1\\r\\n"}, {"write", target}, {"sleep", "60000"}});
+    HWND main = session.MainWindow();
+
+    Press(session, kEncrypt);
+    OutputView output = WaitForOutput(session, "Cancel");
+    WaitForText(output.memo, "Adding page 1\r\n");
+    WaitUntil([&] { return Exists(target); }, "the stand-in to begin its output file");
+    EXPECT_FALSE(IsWindowEnabled(main));
+    ASSERT_EQ(ChildProcesses(session.ProcessId(), "pdftk.exe").size(), 1u);
+
+    const size_t shown = VisibleWindows(session.ProcessId());
+    ClickMouseAt(CentreOf(WindowRect(ButtonBeside(main, output.form))));
+    Sleep(500);
+    EXPECT_EQ(VisibleWindows(session.ProcessId()), shown) << "a click on the main window opened something";
+    EXPECT_EQ(session.ToolRuns().size(), 1u);
+
+    const RECT part = PartBeside(main, output.form);
+    const std::vector<DWORD> before = ScreenPixels(part);
+    CoverBriefly(part);
+    WaitUntil([&] { return ScreenPixels(part) == before; }, "the main window to paint itself again", 3000);
+
+    ClickButton(output.ok);
+    WaitUntilGone(output.form);
+    session.ExpectNotice(kCancelledNotice);
+    EXPECT_TRUE(ChildProcesses(session.ProcessId(), "pdftk.exe").empty());
+    EXPECT_FALSE(Exists(target)) << "the cancelled run left its output file";
+    EXPECT_TRUE(IsWindowEnabled(main));
+}
+
+// A live run that ends by itself ends as any run does: the whole output,
+// byte for byte, under "OK", then the usual notice.
+TEST(LiveRun, RunThatEndsByItselfShowsItsWholeOutput)
+{
+    ReadyToRun ready(Tool{{"out", "Adding page 1\\r\\n"}, {"sleep", "1500"}, {"bytes", "300000"}, {"out", "\\xE9nd"}});
+    VelmoraSession& session = ready.session;
+
+    Press(session, kEncrypt);
+    OutputView output = WaitForOutput(session, "Cancel");
+    WaitForText(output.memo, "Adding page 1\r\n");
+    output = WaitForOutput(session, "OK");
+    std::string expected = "Adding page 1\r\n";
+    for (size_t line = 0; expected.size() < 300000 + 15; ++line)
+        expected += std::string(63, 'x') + "\n";
+    expected.resize(300000 + 15);
+    expected += "\xE9nd";
+    EXPECT_TRUE(TextOf(output.memo) == expected) << "the text differs from what the tool wrote";
+    ClickButton(output.ok);
+    WaitUntilGone(output.form);
+    session.ExpectNotice(kSuccessNotice);
+    EXPECT_TRUE(IsWindowEnabled(session.MainWindow()));
 }

@@ -137,7 +137,8 @@ Outcome AwaitOutcome(DWORD processId, DWORD timeoutMs, bool readOutput, const st
             const DWORD spent = GetTickCount() - start;
             outcome.outputLength = OutputTextLength(output, spent < timeoutMs ? timeoutMs - spent : 1);
             if (readOutput) outcome.outputText = OutputText(output);
-            CloseOutputWindow(output);
+            ClickButton(ok);
+            WaitUntilGone(output);
         }
         HWND box = VisibleTopWindow(processId, "#32770", e2e::kMainTitle);
         if (box) {
@@ -182,17 +183,8 @@ bool CloseCrashDialogs()
 
 DWORD FindChildProcess(DWORD parent, const std::string& exeName)
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    DWORD found = 0;
-    PROCESSENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
-        if (entry.th32ParentProcessID == parent && lstrcmpiA(entry.szExeFile, exeName.c_str()) == 0)
-            found = entry.th32ProcessID;
-    CloseHandle(snapshot);
-    return found;
+    const std::vector<DWORD> found = ChildProcesses(parent, exeName);
+    return found.empty() ? 0 : found.front();
 }
 
 bool Responds(HWND window)

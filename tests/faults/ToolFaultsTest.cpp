@@ -32,6 +32,36 @@ struct DecryptingSession {
     bool InputUnchanged() const { return ReadFileBytes(document) == "%PDF-1.4 stand-in input\n"; }
 };
 
+const char kCancelled[] = "Cancelled: pdftk was stopped before it finished.";
+
+// Decrypt with a stand-in that writes the start of its target and then works
+// on for two minutes; gives the Output window once it shows the first line.
+HWND StartSlowDecrypt(DecryptingSession& run, const std::string& target)
+{
+    run.session->SetTool({{"out", "Adding page 1\\n"}, {"write", target}, {"sleep", "120000"}});
+    run.Decrypt();
+    HWND output = WaitForOutputWindow(run.session->ProcessId());
+    WaitForText(WaitForControl(output, ControlMatch::Class("obj_EDIT")), "Adding page 1\n");
+    WaitUntil([&] { return FileExists(target); }, "the stand-in to begin " + target);
+    return output;
+}
+
+// The user stopped a slow run in one way or another: the tool is gone, the
+// half-written target too, and the notice says the run was cancelled.
+void ExpectCancelled(FaultRecord& row, DecryptingSession& run, const std::string& target)
+{
+    Outcome outcome = AwaitOutcome(run.session->ProcessId());
+    row.Saw("notice: " + outcome.notice);
+    const bool toolGone = FindChildProcess(run.session->ProcessId(), "pdftk.exe") == 0;
+    row.Saw(toolGone ? "pdftk.exe gone from the process list" : "pdftk.exe still running");
+    row.Saw(FileExists(target) ? "the partial target is still there" : "the partial target removed");
+    EXPECT_EQ(outcome.notice, kCancelled);
+    EXPECT_TRUE(toolGone);
+    EXPECT_FALSE(FileExists(target));
+    EXPECT_TRUE(Responds(run.session->MainWindow()));
+    EXPECT_TRUE(run.InputUnchanged());
+}
+
 std::string ExitNotice(DWORD code)
 {
     return "pdftk reported an error (exit code " + std::to_string(code) + ")";
@@ -150,4 +180,56 @@ TEST(ToolFaults, ErrorTextOnlyOnStandardErrorIsShownAndTheRunFails)
     EXPECT_NE(outcome.outputText.find("Error: Unable to find file."), std::string::npos) << outcome.outputText;
     EXPECT_EQ(outcome.notice, ExitNotice(3));
     EXPECT_TRUE(run.InputUnchanged());
+}
+
+TEST(ToolFaults, SlowRunCancelledByTheButtonEscapeOrCloseBox)
+{
+    struct Way {
+        const char* name;
+        const char* done;
+        void (*cancel)(HWND output);
+    };
+    const Way ways[] = {
+        {"run cancelled by the button", "slow Decrypt (the stand-in writes the start of its target, then "
+                                        "sleeps); Cancel pressed in the Output window",
+         [](HWND output) { ClickButton(FindControl(output, ControlMatch::Text("Cancel").AndClass("obj_BUTTON"))); }},
+        {"run cancelled by Escape", "slow Decrypt (the stand-in writes the start of its target, then "
+                                    "sleeps); Escape pressed in the Output window",
+         [](HWND output) { PressEscape(output); }},
+        {"run cancelled by the close box", "slow Decrypt (the stand-in writes the start of its target, then "
+                                           "sleeps); the Output window's close box pressed",
+         [](HWND output) { PressCloseBox(output); }},
+    };
+    DecryptingSession run;
+    const std::string target = TextOf(TargetEdit(*run.session));
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        FaultRecord row(way.name, way.done);
+        way.cancel(StartSlowDecrypt(run, target));
+        ExpectCancelled(row, run, target);
+    }
+}
+
+TEST(ToolFaults, SessionEndDuringARunEndsToolAndProgram)
+{
+    FaultRecord row("session ends during a run", "slow Decrypt running; WM_QUERYENDSESSION, then "
+                                                 "WM_ENDSESSION (TRUE) sent to the main window");
+    DecryptingSession run;
+    const std::string target = TextOf(TargetEdit(*run.session));
+    StartSlowDecrypt(run, target);
+    HWND main = run.session->MainWindow();
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+    row.Saw("WM_QUERYENDSESSION answered " + std::string(answer ? "TRUE" : "FALSE"));
+    EXPECT_TRUE(answer);
+    Sleep(500);
+    EXPECT_TRUE(FindChildProcess(run.session->ProcessId(), "pdftk.exe") != 0)
+        << "the run ended before the session's end was certain";
+    SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 10000, &answer);
+    const bool toolGone = FindChildProcess(run.session->ProcessId(), "pdftk.exe") == 0;
+    row.Saw(toolGone ? "pdftk.exe gone when WM_ENDSESSION returned" : "pdftk.exe still running");
+    EXPECT_TRUE(toolGone);
+    const DWORD code = run.session->Program().WaitForExit();
+    row.Saw("the program ended by itself (exit code " + std::to_string(code) + "), no notice");
+    EXPECT_FALSE(FileExists(target));
 }

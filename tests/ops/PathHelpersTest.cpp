@@ -44,3 +44,12 @@ TEST(PathHelpers, StepsOverDoubleByteCharacters)
     // The same bytes in a single-byte code page are two characters.
     EXPECT_EQ(NamePart(folderOnly, 1252), "");
 }
+
+// A relative name is seen from the folder the tool runs in, with or
+// without its trailing backslash.
+TEST(PathHelpers, SeesARelativeNameFromTheRunsFolder)
+{
+    EXPECT_EQ(PathSeenFrom("C:\\Docs\\a\\", "input_report.txt"), "C:\\Docs\\a\\input_report.txt");
+    EXPECT_EQ(PathSeenFrom("C:\\Docs\\a", "input_report.txt"), "C:\\Docs\\a\\input_report.txt");
+    EXPECT_EQ(PathSeenFrom("C:\\Docs\\", "D:\\b.pdf"), "D:\\b.pdf");
+}

@@ -3,6 +3,8 @@
 #include "tests/realtool/PdfFacts.h"
 #include "tests/realtool/RealToolSession.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <fstream>
 
 using namespace velmora::driver;
 using namespace velmora::realtool;
@@ -131,3 +133,68 @@ TEST_F(SingleFileActions, EveryRotationChoiceTurnsEveryPageAsItSays)
 }
 
 } // namespace
+
+namespace {
+
+// The Linux processes (found through Wine's Z: drive) whose command line
+// names word: pdftk's java, or the wrapper script before it.
+std::vector<std::string> UnixProcessesNaming(const std::string& word)
+{
+    std::vector<std::string> found;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA("Z:\\proc\\*", &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return found;
+    do {
+        const std::string name = entry.cFileName;
+        if (name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        // A process may end while it is looked at: its line then reads empty.
+        std::ifstream in("Z:\\proc\\" + name + "\\cmdline", std::ios::binary);
+        std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::replace(line.begin(), line.end(), '\0', ' ');
+        if (line.find(word) != std::string::npos)
+            found.push_back(name + ": " + line);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return found;
+}
+
+} // namespace
+
+// A long Burst stopped half way: nothing of pdftk goes on running on either
+// side of the bridge, and no half-written page is left behind.
+TEST_F(SingleFileActions, CancelledBurstLeavesNoToolRunningAndNoPartialPage)
+{
+    const std::string in = Document("cancelled_burst_long.pdf");
+    MakeNumberedPdf(in, 4000, kTitle);
+    Session().PickPdf(in);
+    Session().Click("Burst a PDF");
+    Session().ExpectNotice(kBurstDescription);
+    Session().AnswerPdfDialog(in);
+
+    const std::string folder = Document("cancelled_burst_long");
+    HWND output = WaitForTopWindow(Session().ProcessId(), WindowMatch::Title("Output").AndClass("obj_Form"), 60000);
+    HWND cancel = WaitForControl(output, ControlMatch::Text("Cancel").AndClass("obj_BUTTON"));
+    WaitUntil([&] { return FileExists(JoinPath(folder, "pg_0001.pdf")); }, "the first page of the burst", 60000);
+    ASSERT_TRUE(IsWindow(cancel) && TextOf(cancel) == "Cancel") << "the burst ended before it could be cancelled";
+    ClickButton(cancel);
+    WaitUntilGone(output);
+    Session().ExpectNotice("Cancelled: pdftk was stopped before it finished.");
+
+    EXPECT_TRUE(ChildProcesses(Session().ProcessId(), "pdftk.exe").empty());
+    WaitUntil([&] { return UnixProcessesNaming("cancelled_burst_long.pdf").empty(); },
+              "the Linux pdftk to end", 5000);
+    // Whatever stays must be whole pages; the run's own folder is best gone.
+    Sleep(1000);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(JoinPath(folder, "*.pdf").c_str(), &entry);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &entry)) {
+        PdfFacts facts = ReadPdf(JoinPath(folder, entry.cFileName));
+        EXPECT_TRUE(facts.opened && facts.pages == 1) << entry.cFileName << ": " << facts.messages;
+    }
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    EXPECT_FALSE(FileExists(folder)) << "the cancelled burst left its folder";
+    EXPECT_TRUE(Session().IsIdle());
+}

@@ -1,5 +1,6 @@
 #include "tools/driver/Process.h"
 #include "tools/driver/Wait.h"
+#include <tlhelp32.h>
 
 namespace velmora::driver {
 
@@ -12,6 +13,21 @@ std::string JoinArguments(const std::vector<std::string>& arguments)
         line += QuoteArgument(argument);
     }
     return line;
+}
+
+std::vector<DWORD> ChildProcesses(DWORD parentId, const std::string& exeName)
+{
+    std::vector<DWORD> found;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        throw DriverError("cannot list the processes");
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (entry.th32ParentProcessID == parentId && lstrcmpiA(entry.szExeFile, exeName.c_str()) == 0)
+            found.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return found;
 }
 
 Process::Process(const std::string& program, const std::string& arguments, const std::string& folder)

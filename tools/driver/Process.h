@@ -14,6 +14,10 @@ constexpr DWORD DefaultExitWaitMs = 15000;
 // Arguments, each quoted as needed, joined by blanks.
 std::string JoinArguments(const std::vector<std::string>& arguments);
 
+// The ids of the running processes started by parentId whose program file
+// is named exeName (case ignored), from a snapshot of the process list.
+std::vector<DWORD> ChildProcesses(DWORD parentId, const std::string& exeName);
+
 class Process {
 public:
     // Runs "program" arguments (the command line is the quoted program, a

@@ -52,6 +52,62 @@ std::vector<DWORD> ScreenPixels(const RECT& area)
     return CopyScreen(area);
 }
 
+namespace {
+
+// Handles the cover's own messages, which only this thread can.
+void PumpOwnMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool IsAllBlack(const RECT& area)
+{
+    PumpOwnMessages();
+    for (DWORD pixel : ScreenPixels(area))
+        if (pixel != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+static const char* CoverClass()
+{
+    static const char* name = [] {
+        WNDCLASSA cls = {};
+        cls.lpfnWndProc = DefWindowProcA;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        cls.lpszClassName = "velmora_driver_cover";
+        RegisterClassA(&cls);
+        return cls.lpszClassName;
+    }();
+    return name;
+}
+
+void CoverBriefly(const RECT& area)
+{
+    HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, CoverClass(), "",
+                                 WS_POPUP, area.left, area.top, area.right - area.left,
+                                 area.bottom - area.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!cover)
+        throw DriverError("cannot create a cover window");
+    ShowWindow(cover, SW_SHOWNOACTIVATE);
+    UpdateWindow(cover);
+    try {
+        WaitUntil([&] { return IsAllBlack(area); }, "the cover window to show");
+    } catch (...) {
+        DestroyWindow(cover);
+        throw;
+    }
+    DestroyWindow(cover);
+    PumpOwnMessages();
+}
+
 void SaveScreenshot(const std::string& bmpPath)
 {
     int width = GetSystemMetrics(SM_CXSCREEN);

@@ -14,6 +14,11 @@ std::vector<DWORD> ScreenPixels(const RECT& area);
 // CreateDIBSection and GetDIBits take it.
 BITMAPINFO TopDownPixelFormat(int width, int height);
 
+// Lays a black window of this process over a screen rectangle until the
+// screen shows it, then takes it away again: whatever lay beneath must paint
+// itself anew.
+void CoverBriefly(const RECT& area);
+
 // Writes the whole screen as a 24-bit BMP file; throws when it cannot.
 void SaveScreenshot(const std::string& bmpPath);
 

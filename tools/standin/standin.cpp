@@ -8,6 +8,7 @@
 //   err=TEXT    write TEXT to standard error
 //   bytes=N     write N bytes to standard output, in lines of 64
 //   sleep=MS    sleep
+//   write=PATH  create PATH holding a few bytes (a partly written output)
 //   exit=N      the exit code (default 0)
 //   crash=1     end with an access violation
 // The record: "cmdline=" GetCommandLineA, "cwd=" the current folder, "end".
@@ -117,6 +118,7 @@ int main()
         else if (key == "err") WriteAll(STD_ERROR_HANDLE, Unescape(value));
         else if (key == "bytes") WriteBytes(std::stoull(value));
         else if (key == "sleep") Sleep(std::stoul(value));
+        else if (key == "write") std::ofstream(value, std::ios::binary) << "%PDF-1.4\n";
         else if (key == "exit") exitCode = std::stoi(value);
         else if (key == "crash") *static_cast<volatile int*>(nullptr) = 1;
     }
