@@ -137,8 +137,7 @@ Outcome AwaitOutcome(DWORD processId, DWORD timeoutMs, bool readOutput, const st
             const DWORD spent = GetTickCount() - start;
             outcome.outputLength = OutputTextLength(output, spent < timeoutMs ? timeoutMs - spent : 1);
             if (readOutput) outcome.outputText = OutputText(output);
-            ClickButton(ok);
-            WaitUntilGone(output);
+            CloseOutputWindow(output);
         }
         HWND box = VisibleTopWindow(processId, "#32770", e2e::kMainTitle);
         if (box) {
