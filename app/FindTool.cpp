@@ -4,11 +4,43 @@
 #include "ops/ToolLocation.h"
 #include "ui/CommandLine.h"
 #include "ui/Control.h"
+#include "ui/MessageBoxes.h"
+#include <windows.h>
 
 namespace velmora {
 
 std::string ToolPath;
 std::string CmdLineFile;
+
+void TakePdfFile(MainWindow* window, const std::string& file)
+{
+    CmdLineFile = file;
+    window->PdfFileEdit->SetText(CmdLineFile);
+    window->TargetEdit->SetText(ProposedTarget(CmdLineFile));
+}
+
+bool IsSingleFileDrop(const std::vector<std::string>& paths, bool (*isFolder)(const std::string& path))
+{
+    return paths.size() == 1 && !isFolder(paths.front());
+}
+
+namespace {
+
+bool IsFolder(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+void TakeDroppedFiles(MainWindow* window, Control*, const std::vector<std::string>* paths)
+{
+    if (IsSingleFileDrop(*paths, &IsFolder))
+        TakePdfFile(window, paths->front());
+    else
+        ShowNotice(kDropOneFileNotice);
+}
 
 bool FindTool(MainWindow* window, Control*)
 {
@@ -16,11 +48,8 @@ bool FindTool(MainWindow* window, Control*)
     if (ToolPath.empty())
         return false;
     CmdLineFile.clear();
-    if (CountArguments() != 0) {
-        CmdLineFile = GetArgument(1);
-        window->PdfFileEdit->SetText(CmdLineFile);
-        window->TargetEdit->SetText(ProposedTarget(CmdLineFile));
-    }
+    if (CountArguments() != 0)
+        TakePdfFile(window, GetArgument(1));
     return true;
 }
 

@@ -1,4 +1,5 @@
 #include "app/Unit1.h"
+#include "app/FindTool.h"
 #include "app/actions/EncryptionActions.h"
 #include "app/actions/MultiFileActions.h"
 #include "app/actions/PageSelectionActions.h"
@@ -178,6 +179,7 @@ void WireControls(MainWindow* w, Control* form)
     w->EvenPagesRadio->SetTabIndex(16);
     w->OddPagesRadio->SetTabIndex(17);
     w->RotationCombo->SetTabIndex(18);
+    form->SetFilesDroppedHandler(&TakeDroppedFiles, w);
 }
 
 } // namespace

@@ -229,6 +229,12 @@ public:
     Control* SetChangeHandler(EventRef handler);
     Control* SetFocusMovedAwayHandler(EventRef handler);
     Control* SetListDroppedDownHandler(EventRef handler);
+    // A form takes files dropped on it from Explorer, while it is enabled.
+    Control* SetFilesDroppedHandler(FilesEventRef handler);
+    template <class C> Control* SetFilesDroppedHandler(void (*handler)(C*, Control*, const std::vector<std::string>*), C* context)
+    {
+        return SetFilesDroppedHandler(MakeEventRef(context, handler));
+    }
     const EventBlock& Events() const { return *r_.events; }
 
     // ---- keyboard ----

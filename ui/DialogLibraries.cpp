@@ -45,6 +45,14 @@ FolderBrowserFunctions LoadFolderBrowser(bool& complete)
     return functions;
 }
 
+DroppedFilesFunctions LoadDroppedFiles(bool& complete)
+{
+    DroppedFilesFunctions functions = {};
+    const HMODULE shell = LoadSystemLibrary("shell32.dll");
+    complete = Find(shell, "DragQueryFileA", functions.queryFile) && Find(shell, "DragFinish", functions.finish);
+    return functions;
+}
+
 } // namespace
 
 const FileDialogFunctions* FileDialogLibrary()
@@ -58,6 +66,17 @@ const FolderBrowserFunctions* FolderBrowserLibrary()
 {
     static bool complete = false;
     static const FolderBrowserFunctions functions = LoadFolderBrowser(complete);
+    return complete ? &functions : nullptr;
+}
+
+} // namespace velmora
+
+namespace velmora {
+
+const DroppedFilesFunctions* DroppedFilesLibrary()
+{
+    static bool complete = false;
+    static const DroppedFilesFunctions functions = LoadDroppedFiles(complete);
     return complete ? &functions : nullptr;
 }
 
