@@ -262,90 +262,40 @@ TEST_F(MainWindowLayout, CloseButtonEndsTheProgramWithExitCodeZero)
 
 } // namespace
 
-namespace {
-
-// The display scale Wine reads when a program starts; set for one start
-// and put back, so the other suites keep 96 DPI.
-class DisplayScale {
-public:
-    explicit DisplayScale(DWORD dpi)
-    {
-        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                        &key_, nullptr);
-        DWORD size = sizeof old_;
-        had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) == 0;
-        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-    }
-    ~DisplayScale()
-    {
-        if (had_)
-            RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
-        else
-            RegDeleteValueA(key_, "LogPixels");
-        RegCloseKey(key_);
-    }
-    DisplayScale(const DisplayScale&) = delete;
-    DisplayScale& operator=(const DisplayScale&) = delete;
-
-private:
-    HKEY key_ = nullptr;
-    DWORD old_ = 96;
-    bool had_ = false;
-};
-
-// The test reads the other program's windows in pixels as they are, not
-// mapped to its own scale.
-void SeeWindowsUnscaled()
-{
-    using SetAwareness = BOOL(WINAPI*)(HANDLE);
-    const auto set = reinterpret_cast<SetAwareness>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDpiAwarenessContext")));
-    if (set)
-        set(reinterpret_cast<HANDLE>(-4));   // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
-}
-
-int At150(int length) { return MulDiv(length, 144, 96); }
-
-} // namespace
-
 // At 150 % every control lies at 1.5 times its place and size, and a fitted
 // control is at least as large as its caption in the scaled font plus its
 // scaled allowance.
 TEST(MainWindowScale, At144DpiEveryControlIsScaledAndNoCaptionIsClipped)
 {
-    SeeWindowsUnscaled();
-    std::unique_ptr<VelmoraSession> session;
-    {
-        DisplayScale scale(144);
-        session = std::make_unique<VelmoraSession>();
-        session->MainWindow();
-    }
-    HWND main = session->MainWindow();
+    SessionOptions options;
+    options.dpi = 144;
+    VelmoraSession session(options);
+    HWND main = session.MainWindow();
     RECT client = {};
     GetClientRect(main, &client);
-    EXPECT_EQ(Width(client), At150(533));
-    EXPECT_EQ(Height(client), At150(416));
+    EXPECT_EQ(Width(client), At144Dpi(533));
+    EXPECT_EQ(Height(client), At144Dpi(416));
 
     for (const ControlRow& row : MainWindowControls()) {
         SCOPED_TRACE(row.field);
         const RECT shown = DescribeControl(FieldWindow(main, row.field)).rect;
-        EXPECT_NEAR(shown.left, At150(row.x), 1);
-        EXPECT_NEAR(shown.top, At150(row.y), 1);
+        EXPECT_NEAR(shown.left, At144Dpi(row.x), 1);
+        EXPECT_NEAR(shown.top, At144Dpi(row.y), 1);
         // Wine gives a program at 144 DPI other bitmap strikes of the face
         // than this test at 96 DPI: the extents measured here are a floor.
-        const SIZE text = TextExtent(row.caption ? row.caption : "", kFontFace, At150(kFontHeight));
+        const SIZE text = TextExtent(row.caption ? row.caption : "", kFontFace, At144Dpi(kFontHeight));
         const SIZE allowance = FitAllowance(row.kind);
         if (row.width == Fitted) {
-            EXPECT_GE(Width(shown), text.cx + At150(allowance.cx));
+            EXPECT_GE(Width(shown), text.cx + At144Dpi(allowance.cx));
         } else {
-            EXPECT_NEAR(Width(shown), At150(row.width), 1);
+            EXPECT_NEAR(Width(shown), At144Dpi(row.width), 1);
         }
         if (row.height == Fitted) {
-            EXPECT_GE(Height(shown), At150(kFontHeight) + At150(allowance.cy));
+            EXPECT_GE(Height(shown), At144Dpi(kFontHeight) + At144Dpi(allowance.cy));
         } else if (row.kind != Kind::ComboBox) {
-            EXPECT_NEAR(Height(shown), At150(row.height), 1);
+            EXPECT_NEAR(Height(shown), At144Dpi(row.height), 1);
         }
     }
-    session->Click("Close");
-    EXPECT_EQ(session->Program().WaitForExit(), 0u);
+    session.Click("Close");
+    EXPECT_EQ(session.Program().WaitForExit(), 0u);
 }
