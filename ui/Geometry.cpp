@@ -258,9 +258,11 @@ void RescaleTree(Control* control, int dpi)
     // The new font height refits a fitted control to its text.
     if (r.font)
         r.font->SetDpi(dpi);
+    // An owned form may lie on another monitor: it gets its own WM_DPICHANGED.
     const std::vector<Control*> children = r.children;
     for (Control* child : children)
-        RescaleTree(child, dpi);
+        if (!Rec(child).isForm)
+            RescaleTree(child, dpi);
 }
 
 } // namespace
@@ -278,7 +280,12 @@ bool DpiChangeFilter(Control* control, MessageRecord& message, LRESULT* result, 
     if (message.message != WM_DPICHANGED)
         return false;
     ChangeDpi(control, HIWORD(message.wParam));
+    // A fixed-size form would hold its old size against the move.
+    ControlRecord& r = Rec(control);
+    const bool fixed = r.fixedSize;
+    r.fixedSize = false;
     SetDeviceBounds(control, *reinterpret_cast<const RECT*>(message.lParam));
+    r.fixedSize = fixed;
     *result = 0;
     return true;
 }

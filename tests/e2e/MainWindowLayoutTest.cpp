@@ -262,20 +262,16 @@ TEST_F(MainWindowLayout, CloseButtonEndsTheProgramWithExitCodeZero)
 
 } // namespace
 
-// At 150 % every control lies at 1.5 times its place and size, and a fitted
-// control is at least as large as its caption in the scaled font plus its
-// scaled allowance.
-TEST(MainWindowScale, At144DpiEveryControlIsScaledAndNoCaptionIsClipped)
+namespace {
+
+// Every control at 1.5 times its place and size; a fitted control at least
+// as large as its caption in the scaled font plus its scaled allowance.
+void ExpectLaidOutAt144Dpi(HWND main)
 {
-    SessionOptions options;
-    options.dpi = 144;
-    VelmoraSession session(options);
-    HWND main = session.MainWindow();
     RECT client = {};
     GetClientRect(main, &client);
     EXPECT_EQ(Width(client), At144Dpi(533));
     EXPECT_EQ(Height(client), At144Dpi(416));
-
     for (const ControlRow& row : MainWindowControls()) {
         SCOPED_TRACE(row.field);
         const RECT shown = DescribeControl(FieldWindow(main, row.field)).rect;
@@ -291,11 +287,46 @@ TEST(MainWindowScale, At144DpiEveryControlIsScaledAndNoCaptionIsClipped)
             EXPECT_NEAR(Width(shown), At144Dpi(row.width), 1);
         }
         if (row.height == Fitted) {
-            EXPECT_GE(Height(shown), At144Dpi(kFontHeight) + At144Dpi(allowance.cy));
+            EXPECT_GE(Height(shown), text.cy + At144Dpi(allowance.cy));
         } else if (row.kind != Kind::ComboBox) {
             EXPECT_NEAR(Height(shown), At144Dpi(row.height), 1);
         }
     }
+}
+
+} // namespace
+
+TEST(MainWindowScale, At144DpiEveryControlIsScaledAndNoCaptionIsClipped)
+{
+    SessionOptions options;
+    options.dpi = 144;
+    VelmoraSession session(options);
+    ExpectLaidOutAt144Dpi(session.MainWindow());
+    session.Click("Close");
+    EXPECT_EQ(session.Program().WaitForExit(), 0u);
+}
+
+// Moved to a monitor at 144 DPI, the window takes the rectangle the system
+// proposes and lays itself out again as if it had started there.
+TEST(MainWindowScale, OnAChangeTo144DpiTheWindowTakesTheProposedRectangleAndLaysItselfOut)
+{
+    VelmoraSession session;
+    HWND main = session.MainWindow();
+    const RECT frame = ScreenRectOf(main);
+    RECT client = {};
+    GetClientRect(main, &client);
+    // The frame is the system's at either scale here; the client area grows.
+    const RECT proposed = {frame.left, frame.top,
+                           frame.left + Width(frame) + At144Dpi(Width(client)) - Width(client),
+                           frame.top + Height(frame) + At144Dpi(Height(client)) - Height(client)};
+    RemoteMemory rect(main, sizeof proposed);
+    rect.Write(0, &proposed, sizeof proposed);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(main, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(rect.Address()),
+                        SMTO_ABORTIFHUNG, 5000, &answer);
+    const RECT taken = ScreenRectOf(main);
+    EXPECT_TRUE(EqualRect(&proposed, &taken));
+    ExpectLaidOutAt144Dpi(main);
     session.Click("Close");
     EXPECT_EQ(session.Program().WaitForExit(), 0u);
 }
