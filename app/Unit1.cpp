@@ -40,6 +40,7 @@ Control* BuildForm(MainWindow* w, Control* parent)
     w->FormControl = form;
     AppMainForm = form;
     AddToFreeList(form, w);
+    form->SetFilesDroppedHandler(&TakeDroppedFiles, w);
 
     form->ResizeClientArea(533, 416);
     form->SetIconFromResource(GetModuleHandleA(nullptr), "MAIN");
@@ -179,7 +180,6 @@ void WireControls(MainWindow* w, Control* form)
     w->EvenPagesRadio->SetTabIndex(16);
     w->OddPagesRadio->SetTabIndex(17);
     w->RotationCombo->SetTabIndex(18);
-    form->SetFilesDroppedHandler(&TakeDroppedFiles, w);
 }
 
 } // namespace
