@@ -5,12 +5,45 @@
 #include "ops/ToolLocation.h"
 #include "ui/CommandLine.h"
 #include "ui/Control.h"
+#include "ui/MessageBoxes.h"
+#include <windows.h>
 
 namespace velmora {
 
 std::string ToolPath;
 std::string CmdLineFile;
 WideText CmdLineFileWide;
+
+void TakePdfFile(MainWindow* window, const std::string& file)
+{
+    CmdLineFile = file;
+    CmdLineFileWide = WideFromAnsi(file);
+    window->PdfFileEdit->SetText(CmdLineFile);
+    window->TargetEdit->SetText(ProposedTarget(CmdLineFile));
+}
+
+bool IsSingleFileDrop(const std::vector<std::string>& paths, bool (*isFolder)(const std::string& path))
+{
+    return paths.size() == 1 && !isFolder(paths.front());
+}
+
+namespace {
+
+bool IsFolder(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+void TakeDroppedFiles(MainWindow* window, Control*, const std::vector<std::string>* paths)
+{
+    if (IsSingleFileDrop(*paths, &IsFolder))
+        TakePdfFile(window, paths->front());
+    else
+        ShowNotice(kDropOneFileNotice);
+}
 
 bool FindTool(MainWindow* window, Control*)
 {
@@ -26,10 +59,8 @@ bool FindTool(MainWindow* window, Control*)
         const auto name = HandOnChosenFile(argument);
         if (!name)
             return true;
-        CmdLineFile = name->path;
+        TakePdfFile(window, name->path);
         CmdLineFileWide = argument;
-        window->PdfFileEdit->SetText(CmdLineFile);
-        window->TargetEdit->SetText(ProposedTarget(CmdLineFile));
     }
     return true;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The tool every action runs, fixed once at start-up, and the PDF named on
-// the command line.
+// the command line or dropped on the window.
 #include "ui/WideText.h"
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -19,6 +20,20 @@ extern WideText CmdLineFileWide;
 
 inline constexpr char kToolNotFoundNotice[] =
     "ERROR: PDFTK not found. More infos on my site. https://orvandel.example.org/velmora";
+
+inline constexpr char kDropOneFileNotice[] =
+    "Drop a single PDF file on the window: several files or a folder cannot be taken.";
+
+// Takes file as the PDF to work on: the PDF file field, the proposed target,
+// and the name the dialogs propose.
+void TakePdfFile(MainWindow* window, const std::string& file);
+
+// Whether a drop can be taken: exactly one path, and not a folder.
+bool IsSingleFileDrop(const std::vector<std::string>& paths, bool (*isFolder)(const std::string& path));
+
+// Takes one dropped file as a file named on the command line is taken;
+// anything else dropped gets kDropOneFileNotice.
+void TakeDroppedFiles(MainWindow* window, Control* sender, const std::vector<std::string>* paths);
 
 // Fixes ToolPath and takes a PDF named on the command line into the window.
 // False when pdftk.exe is missing: the caller tells the user and ends the

@@ -1,4 +1,5 @@
 #include "app/Unit1.h"
+#include "app/FindTool.h"
 #include "app/actions/EncryptionActions.h"
 #include "app/actions/MultiFileActions.h"
 #include "app/actions/PageSelectionActions.h"
@@ -39,6 +40,7 @@ Control* BuildForm(MainWindow* w, Control* parent)
     w->FormControl = form;
     AppMainForm = form;
     AddToFreeList(form, w);
+    form->SetFilesDroppedHandler(&TakeDroppedFiles, w);
 
     form->ResizeClientArea(533, 416);
     form->SetIconFromResource(GetModuleHandleA(nullptr), "MAIN");

@@ -86,8 +86,9 @@ void DropDown(Control* combo)
     ControlRecord& r = Rec(combo);
     r.comboIndexAtDropDown = static_cast<int>(SendMessageA(window, CB_GETCURSEL, 0, 0));
     const int items = std::clamp(static_cast<int>(SendMessageA(window, CB_GETCOUNT, 0, 0)), 1, 8);
-    const int width = combo->GetWidth();
-    const int height = combo->GetHeight();
+    const RECT bounds = DeviceBounds(combo);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
     // The height of a combo box window is its dropped-down height; the list
     // shows as many items as fit (at most eight), each as high as the field.
     SetWindowPos(window, nullptr, 0, 0, width, (items + 1) * height + 2,

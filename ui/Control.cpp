@@ -2,6 +2,7 @@
 #include "ui/Control.h"
 #include "ui/Application.h"
 #include "ui/ControlInternals.h"
+#include "ui/Dpi.h"
 #include "ui/Fonts.h"
 #include <algorithm>
 #include <cctype>
@@ -71,8 +72,8 @@ void SendFormIcon(Control* form)
             r.icon = static_cast<HICON>(CopyImage(Rec(AppMainForm).icon, IMAGE_ICON, 0, 0, 0));
             r.iconShared = false;
         } else {
-            r.icon = LoadIconA(ProgramModule(), "MAINICON");
-            r.iconShared = true;
+            r.icon = LoadFormIcon(form, ProgramModule(), "MAINICON");
+            r.iconShared = false;
         }
     }
     if (r.icon)
@@ -126,6 +127,7 @@ void ConstructControl(Control* control, Control* parent, const char* className,
                       const KindMessageTable* table, bool threeD)
 {
     ControlRecord& r = Rec(control);
+    r.dpi = parent ? Rec(parent).dpi : SystemDpi();
     if (parent)
         r.backColor = Rec(parent).backColor;
     AttachToParent(control, parent);
@@ -156,10 +158,10 @@ void ConstructChild(Control* control, DWORD kindStyle, int width, int height)
         r.style &= ~WS_BORDER;
         r.exStyle |= WS_EX_CLIENTEDGE;
     }
-    r.bounds.left = p.margin + p.extraLeft;
-    r.bounds.top = p.margin + p.extraTop;
-    r.bounds.right = r.bounds.left + width;
-    r.bounds.bottom = r.bounds.top + height;
+    r.bounds.left = ScaleToDpi(p.margin + p.extraLeft, r.dpi);
+    r.bounds.top = ScaleToDpi(p.margin + p.extraTop, r.dpi);
+    r.bounds.right = r.bounds.left + ScaleToDpi(width, r.dpi);
+    r.bounds.bottom = r.bounds.top + ScaleToDpi(height, r.dpi);
     if (Control* form = r.parent->Form()) {
         ControlRecord& f = Rec(form);
         r.tabPosition = ++f.tabCounter;
@@ -278,8 +280,14 @@ bool Control::MakeWindow()
         BindControlToWindow(this, window);
     // Focus rectangles are hidden until the keyboard is used, unless asked.
     SendMessageA(window, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    if (r_.isForm)
+    if (r_.isForm) {
+        // A form placed on a monitor of another scale than the primary one
+        // is laid out again for it before it shows.
+        const int dpi = WindowDpi(window);
+        if (dpi != r_.dpi)
+            ChangeDpi(this, dpi);
         SendFormIcon(this);
+    }
 
     AfterWindowCreated();
     if (r_.font) {

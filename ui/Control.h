@@ -69,7 +69,8 @@ struct ControlRecord {
     int8_t margin = 2;
     int8_t extraTop = 0, extraBottom = 0, extraLeft = 0, extraRight = 0;
     uint8_t threeD = 3;                 // bit 0 sunken edge; bit 1 children take their own choice
-    RECT bounds = {0, 0, 0, 0};
+    RECT bounds = {0, 0, 0, 0};         // in pixels at dpi, as Win32 has them
+    int dpi = 96;                       // the monitor's: the layer scales 96-DPI layouts to it
     std::unique_ptr<PaintContext> paintContext;
     int selectionIndex = 0;
     int16_t maxWidth = 0, minWidth = 0, maxHeight = 0, minHeight = 0;
@@ -130,6 +131,9 @@ public:
     Control* FocusedChild() const { return r_.focusedChild; }
 
     // ---- geometry (a child: parent client coordinates; a form: screen) ----
+    // Positions and sizes are given and read in 96-DPI units; the window
+    // takes them scaled to the DPI of its monitor.
+    int Dpi() const { return r_.dpi; }
     int GetLeft();
     int GetTop();
     int GetWidth();
@@ -229,6 +233,12 @@ public:
     Control* SetChangeHandler(EventRef handler);
     Control* SetFocusMovedAwayHandler(EventRef handler);
     Control* SetListDroppedDownHandler(EventRef handler);
+    // A form takes files dropped on it from Explorer, while it is enabled.
+    Control* SetFilesDroppedHandler(FilesEventRef handler);
+    template <class C> Control* SetFilesDroppedHandler(void (*handler)(C*, Control*, const std::vector<std::string>*), C* context)
+    {
+        return SetFilesDroppedHandler(MakeEventRef(context, handler));
+    }
     const EventBlock& Events() const { return *r_.events; }
 
     // ---- keyboard ----

@@ -66,6 +66,10 @@ LRESULT CALLBACK LayerWindowProcedure(HWND window, UINT message, WPARAM wParam, 
 extern Control* ControlBeingCreated;
 bool GenericChildFilter(Control* control, MessageRecord& message, LRESULT* result, void* data);
 
+// TextAndState.cpp
+// A form's icon from the program's resources at the size for the form's DPI.
+HICON LoadFormIcon(Control* form, HINSTANCE instance, const char* name);
+
 // Focus.cpp
 // Gives a tab-stop control the focus and makes it its form's focused child;
 // the control that had it runs its focus-moved-away event.
@@ -75,6 +79,12 @@ void TrackFocusedChild(Control* control);
 
 // Geometry.cpp
 void RunTextFit(Control* control);
+// Bounds in pixels at the control's DPI, as Win32 has them.
+RECT DeviceBounds(Control* control);
+void SetDeviceBounds(Control* control, const RECT& bounds);
+// Lays the form and everything on it out again at dpi.
+void ChangeDpi(Control* form, int dpi);
+bool DpiChangeFilter(Control* control, MessageRecord& message, LRESULT* result, void* data);
 
 // Fonts.cpp
 void ApplyFontToWindow(Control* control);

@@ -147,6 +147,7 @@ Control* CreateForm(Control* parent, const std::string& caption)
     r.classStyle = CS_DBLCLKS;
     form->AddMessageFilter(&FocusRestoreFilter);
     form->AddMessageFilter(&BackgroundFillFilter);
+    form->AddMessageFilter(&DpiChangeFilter);
     form->SetText(caption);
     return form;
 }

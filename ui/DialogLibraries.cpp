@@ -54,6 +54,14 @@ FolderPathFunction LoadFolderPath()
     return function;
 }
 
+DroppedFilesFunctions LoadDroppedFiles(bool& complete)
+{
+    DroppedFilesFunctions functions = {};
+    const HMODULE shell = LoadSystemLibrary("shell32.dll");
+    complete = Find(shell, "DragQueryFileA", functions.queryFile) && Find(shell, "DragFinish", functions.finish);
+    return functions;
+}
+
 } // namespace
 
 const FileDialogFunctions* FileDialogLibrary()
@@ -77,6 +85,13 @@ std::string DocumentsFolder()
     if (!folderPath || folderPath(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK)
         return std::string();
     return folder;
+}
+
+const DroppedFilesFunctions* DroppedFilesLibrary()
+{
+    static bool complete = false;
+    static const DroppedFilesFunctions functions = LoadDroppedFiles(complete);
+    return complete ? &functions : nullptr;
 }
 
 } // namespace velmora

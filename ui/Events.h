@@ -7,6 +7,8 @@
 //     button->SetClickHandler(&RepairPdf, mainWindow);
 // and a mismatched handler does not compile.
 #include <cstdint>
+#include <string>
+#include <vector>
 #include <windows.h>
 
 namespace velmora {
@@ -60,6 +62,8 @@ using EventRef = EventRefOf<>;
 using KeyEventRef = EventRefOf<uint32_t*, uint32_t>;
 // close query: handler(context, sender, allow); clearing *allow refuses
 using CloseEventRef = EventRefOf<bool*>;
+// files dropped from Explorer: handler(context, sender, full paths)
+using FilesEventRef = EventRefOf<const std::vector<std::string>*>;
 
 template <class Context, class... Args>
 EventRefOf<Args...> MakeEventRef(Context* context, void (*handler)(Context*, Control*, Args...))
@@ -104,6 +108,7 @@ struct EventBlock {
     CloseEventRef closeQuery;
     EventRef listDroppedDown;
     EventRef listClosedUp;
+    FilesEventRef filesDropped;
 };
 
 // A message filter: returns true when it consumed the message (result set).

@@ -2,6 +2,7 @@
 #include "ui/Fonts.h"
 #include "ui/Colors.h"
 #include "ui/ControlInternals.h"
+#include "ui/Dpi.h"
 #include <cstring>
 
 namespace velmora {
@@ -36,6 +37,7 @@ void FontChanged(void* context, FontRecord* font)
 
 void GiveFont(Control* control, FontRecord* font)
 {
+    font->SetDpi(Rec(control).dpi);
     Rec(control).font = font;
     AddToFreeList(control, font);
     font->SetOnChange(&FontChanged, control);
@@ -51,7 +53,7 @@ FontRecord::FontRecord()
     std::strcpy(block_.logFont.lfFaceName, "System");
 }
 
-FontRecord::FontRecord(FontRecord* source) : block_(source->block_), source_(source)
+FontRecord::FontRecord(FontRecord* source) : block_(source->block_), source_(source), dpi_(source->dpi_)
 {
     TakeReference(source_);
 }
@@ -101,9 +103,17 @@ void FontRecord::Changed()
         onChange_(onChangeContext_, this);
 }
 
+void FontRecord::SetDpi(int dpi)
+{
+    if (dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    Changed();
+}
+
 bool FontRecord::EqualsSource() const
 {
-    return source_ && std::memcmp(&block_.logFont, &source_->block_.logFont, sizeof block_.logFont) == 0;
+    return source_ && source_->dpi_ == dpi_ && std::memcmp(&block_.logFont, &source_->block_.logFont, sizeof block_.logFont) == 0;
 }
 
 HFONT FontRecord::Handle()
@@ -113,7 +123,10 @@ HFONT FontRecord::Handle()
             source_->Handle();
             gdiFont_ = source_->gdiFont_;
         } else {
-            gdiFont_ = std::make_shared<GdiFont>(CreateFontIndirectA(&block_.logFont));
+            LOGFONTA scaled = block_.logFont;
+            scaled.lfHeight = ScaleToDpi(scaled.lfHeight, dpi_);
+            scaled.lfWidth = ScaleToDpi(scaled.lfWidth, dpi_);
+            gdiFont_ = std::make_shared<GdiFont>(CreateFontIndirectA(&scaled));
         }
     }
     return gdiFont_->handle;
@@ -155,6 +168,13 @@ PaintContext* Control::GetPaintContext()
 }
 
 SIZE PaintContext::TextSize(const std::string& text)
+{
+    const SIZE size = DeviceTextSize(text);
+    const int dpi = owner_->Dpi();
+    return {ScaleFromDpiUp(size.cx, dpi), ScaleFromDpiUp(size.cy, dpi)};
+}
+
+SIZE PaintContext::DeviceTextSize(const std::string& text)
 {
     SIZE size = {0, 0};
     HWND window = owner_->Window();

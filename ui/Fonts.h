@@ -43,6 +43,10 @@ public:
     std::string FaceName() const;
     // The GDI font, made on first need.
     HFONT Handle();
+    // The GDI font's height and width are the record's scaled from 96 DPI
+    // to dpi.
+    void SetDpi(int dpi);
+    int Dpi() const { return dpi_; }
     // Whether a GDI font of this record's own exists (not one shared from
     // the source).
     bool OwnsGdiFont() const;
@@ -64,6 +68,7 @@ private:
     Block block_;
     std::shared_ptr<GdiFont> gdiFont_;
     FontRecord* source_ = nullptr;
+    int dpi_ = 96;
     void (*onChange_)(void*, FontRecord*) = nullptr;
     void* onChangeContext_ = nullptr;
 };
@@ -73,7 +78,10 @@ private:
 class PaintContext {
 public:
     explicit PaintContext(Control* owner) : owner_(owner) {}
+    // In 96-DPI units, rounded up, to lay out with.
     SIZE TextSize(const std::string& text);
+    // In pixels at the control's DPI.
+    SIZE DeviceTextSize(const std::string& text);
     int GetTextWidth(const std::string& text) { return TextSize(text).cx; }
     int GetTextHeight(const std::string& text) { return TextSize(text).cy; }
 

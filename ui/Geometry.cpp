@@ -1,6 +1,8 @@
 // Position and size of controls, and fitting a control to its text.
 #include "ui/ControlInternals.h"
+#include "ui/Dpi.h"
 #include "ui/Fonts.h"
+#include <algorithm>
 
 namespace velmora {
 
@@ -11,73 +13,100 @@ bool SameRect(const RECT& a, const RECT& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+RECT MovedTo(RECT r, int left, int top)
+{
+    OffsetRect(&r, left - r.left, top - r.top);
+    return r;
+}
+
 } // namespace
+
+RECT DeviceBounds(Control* control)
+{
+    ControlRecord& r = Rec(control);
+    if (r.window) {
+        RECT rect;
+        if (GetWindowRect(r.window, &rect)) {
+            if (r.isChild && r.parent && r.parent->Window()) {
+                POINT origin = {0, 0};
+                ClientToScreen(r.parent->Window(), &origin);
+                OffsetRect(&rect, -origin.x, -origin.y);
+            }
+            r.bounds = rect;
+        }
+    }
+    return r.bounds;
+}
+
+void SetDeviceBounds(Control* control, const RECT& bounds)
+{
+    ControlRecord& r = Rec(control);
+    const RECT current = DeviceBounds(control);
+    if (SameRect(current, bounds))
+        return;
+    if (bounds.left != current.left || bounds.top != current.top)
+        r.positionSet = true;
+    r.bounds = bounds;
+    if (r.window)
+        SetWindowPos(r.window, nullptr, bounds.left, bounds.top, Width(bounds), Height(bounds),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    if (r.repaintOnMove)
+        InvalidateControl(control);
+}
 
 RECT Control::GetBounds()
 {
-    if (r_.window) {
-        RECT rect;
-        if (GetWindowRect(r_.window, &rect)) {
-            if (r_.isChild && r_.parent && r_.parent->Window()) {
-                POINT origin = {0, 0};
-                ClientToScreen(r_.parent->Window(), &origin);
-                OffsetRect(&rect, -origin.x, -origin.y);
-            }
-            r_.bounds = rect;
-        }
-    }
-    return r_.bounds;
+    const RECT b = DeviceBounds(this);
+    const int left = ScaleFromDpi(b.left, r_.dpi), top = ScaleFromDpi(b.top, r_.dpi);
+    return {left, top, left + ScaleFromDpi(Width(b), r_.dpi), top + ScaleFromDpi(Height(b), r_.dpi)};
 }
 
 Control* Control::SetBounds(const RECT& bounds)
 {
-    const RECT current = GetBounds();
-    if (SameRect(current, bounds))
-        return this;
-    if (bounds.left != current.left || bounds.top != current.top)
-        r_.positionSet = true;
-    r_.bounds = bounds;
-    if (r_.window)
-        SetWindowPos(r_.window, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
-                     bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (r_.repaintOnMove)
-        InvalidateControl(this);
+    const int left = ScaleToDpi(bounds.left, r_.dpi), top = ScaleToDpi(bounds.top, r_.dpi);
+    SetDeviceBounds(this, {left, top, left + ScaleToDpi(Width(bounds), r_.dpi),
+                           top + ScaleToDpi(Height(bounds), r_.dpi)});
     return this;
 }
 
 int Control::GetLeft() { return GetBounds().left; }
 int Control::GetTop() { return GetBounds().top; }
-int Control::GetWidth() { const RECT b = GetBounds(); return b.right - b.left; }
-int Control::GetHeight() { const RECT b = GetBounds(); return b.bottom - b.top; }
+int Control::GetWidth() { return ScaleFromDpi(Width(DeviceBounds(this)), r_.dpi); }
+int Control::GetHeight() { return ScaleFromDpi(Height(DeviceBounds(this)), r_.dpi); }
 
+// The setters of one coordinate leave the others in pixels as they are, so
+// a fitted size does not drift by a pixel through a round trip in 96-DPI units.
 Control* Control::SetLeft(int left)
 {
-    RECT b = GetBounds();
-    b.right = left + (b.right - b.left);
-    b.left = left;
-    return SetBounds(b);
+    const RECT b = DeviceBounds(this);
+    SetDeviceBounds(this, MovedTo(b, ScaleToDpi(left, r_.dpi), b.top));
+    return this;
 }
 
 Control* Control::SetTop(int top)
 {
-    RECT b = GetBounds();
-    b.bottom = top + (b.bottom - b.top);
-    b.top = top;
-    return SetBounds(b);
+    const RECT b = DeviceBounds(this);
+    SetDeviceBounds(this, MovedTo(b, b.left, ScaleToDpi(top, r_.dpi)));
+    return this;
 }
 
 Control* Control::SetWidth(int width)
 {
-    RECT b = GetBounds();
-    b.right = b.left + width;
-    return SetBounds(b);
+    RECT b = DeviceBounds(this);
+    b.right = b.left + ScaleToDpi(width, r_.dpi);
+    SetDeviceBounds(this, b);
+    return this;
 }
 
 Control* Control::SetHeight(int height)
 {
-    RECT b = GetBounds();
-    b.bottom = b.top + height;
-    return SetBounds(b);
+    RECT b = DeviceBounds(this);
+    b.bottom = b.top + ScaleToDpi(height, r_.dpi);
+    SetDeviceBounds(this, b);
+    return this;
 }
 
 Control* Control::PlaceAt(int left, int top)
@@ -95,22 +124,30 @@ Control* Control::ResizeTo(int width, int height)
     return this;
 }
 
+// The frame around the client area is the system's at the window's DPI,
+// not a 96-DPI length: the sum is made in pixels.
 Control* Control::SetClientWidth(int width)
 {
     HWND window = GetHandle();
-    RECT client = {0, 0, GetWidth(), GetHeight()};
+    RECT b = DeviceBounds(this);
+    RECT client = {0, 0, Width(b), Height(b)};
     if (window)
         GetClientRect(window, &client);
-    return SetWidth(width + GetWidth() - (client.right - client.left));
+    b.right = b.left + ScaleToDpi(width, r_.dpi) + Width(b) - Width(client);
+    SetDeviceBounds(this, b);
+    return this;
 }
 
 Control* Control::SetClientHeight(int height)
 {
     HWND window = GetHandle();
-    RECT client = {0, 0, GetWidth(), GetHeight()};
+    RECT b = DeviceBounds(this);
+    RECT client = {0, 0, Width(b), Height(b)};
     if (window)
         GetClientRect(window, &client);
-    return SetHeight(height + GetHeight() - (client.bottom - client.top));
+    b.bottom = b.top + ScaleToDpi(height, r_.dpi) + Height(b) - Height(client);
+    SetDeviceBounds(this, b);
+    return this;
 }
 
 Control* Control::ResizeClientArea(int width, int height)
@@ -124,9 +161,11 @@ Control* Control::ResizeClientArea(int width, int height)
 
 RECT Control::GetClientArea()
 {
-    RECT area = {0, 0, GetWidth(), GetHeight()};
+    const RECT b = DeviceBounds(this);
+    RECT area = {0, 0, Width(b), Height(b)};
     if (r_.window)
         GetClientRect(r_.window, &area);
+    area = {0, 0, ScaleFromDpi(area.right, r_.dpi), ScaleFromDpi(area.bottom, r_.dpi)};
     area.top += r_.extraTop;
     area.bottom -= r_.extraBottom;
     area.left += r_.extraLeft;
@@ -137,14 +176,20 @@ RECT Control::GetClientArea()
 Control* Control::CenterWindow()
 {
     RECT area;
-    if (r_.isForm || !r_.parent)
+    if (r_.isForm || !r_.parent) {
         area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    else
+    } else {
         area = r_.parent->GetClientArea();
+        const int dpi = Rec(r_.parent).dpi;
+        area = {ScaleToDpi(area.left, dpi), ScaleToDpi(area.top, dpi), ScaleToDpi(area.right, dpi),
+                ScaleToDpi(area.bottom, dpi)};
+    }
     GetHandle();
-    const int left = (area.right - area.left - GetWidth()) >> 1;
-    const int top = (area.bottom - area.top - GetHeight()) >> 1;
-    return PlaceAt(left, top);
+    const RECT b = DeviceBounds(this);
+    const int left = (Width(area) - Width(b)) >> 1;
+    const int top = (Height(area) - Height(b)) >> 1;
+    SetDeviceBounds(this, MovedTo(b, left, top));
+    return this;
 }
 
 Control* Control::SetSizeLimit(SizeLimit which, int16_t value)
@@ -183,18 +228,66 @@ void RunTextFit(Control* control)
         // An italic text leans beyond its advance width.
         if (r.font && r.font->LogFont().lfItalic)
             text += ' ';
-        measured = control->GetPaintContext()->TextSize(text);
+        measured = control->GetPaintContext()->DeviceTextSize(text);
     }
-    const int width = measured.cx + r.fitWidth;
-    if (control->GetWidth() != width)
-        control->SetWidth(width);
-    if (control->GetWidth() < r.minWidth)
-        control->SetWidth(r.minWidth);
-    const int height = measured.cy + r.fitHeight;
-    if (control->GetHeight() != height)
-        control->SetHeight(height);
-    if (control->GetHeight() < r.minHeight)
-        control->SetHeight(r.minHeight);
+    RECT b = DeviceBounds(control);
+    b.right = b.left + std::max<int>(measured.cx + ScaleToDpi(r.fitWidth, r.dpi), ScaleToDpi(r.minWidth, r.dpi));
+    b.bottom = b.top + std::max<int>(measured.cy + ScaleToDpi(r.fitHeight, r.dpi), ScaleToDpi(r.minHeight, r.dpi));
+    SetDeviceBounds(control, b);
+}
+
+namespace {
+
+int Rescaled(int length, int from, int to)
+{
+    return MulDiv(length, to, from);
+}
+
+void RescaleTree(Control* control, int dpi)
+{
+    ControlRecord& r = Rec(control);
+    const int old = r.dpi;
+    if (old == dpi)
+        return;
+    r.dpi = dpi;
+    if (r.isChild) {
+        const RECT b = DeviceBounds(control);
+        SetDeviceBounds(control, {Rescaled(b.left, old, dpi), Rescaled(b.top, old, dpi),
+                                  Rescaled(b.right, old, dpi), Rescaled(b.bottom, old, dpi)});
+    }
+    // The new font height refits a fitted control to its text.
+    if (r.font)
+        r.font->SetDpi(dpi);
+    // An owned form may lie on another monitor: it gets its own WM_DPICHANGED.
+    const std::vector<Control*> children = r.children;
+    for (Control* child : children)
+        if (!Rec(child).isForm)
+            RescaleTree(child, dpi);
+}
+
+} // namespace
+
+void ChangeDpi(Control* form, int dpi)
+{
+    RescaleTree(form, dpi);
+}
+
+// Windows moves a per-monitor aware window to a monitor of another scale by
+// proposing a rectangle at the new DPI; the window takes it and lays its
+// controls out again.
+bool DpiChangeFilter(Control* control, MessageRecord& message, LRESULT* result, void*)
+{
+    if (message.message != WM_DPICHANGED)
+        return false;
+    ChangeDpi(control, HIWORD(message.wParam));
+    // A fixed-size form would hold its old size against the move.
+    ControlRecord& r = Rec(control);
+    const bool fixed = r.fixedSize;
+    r.fixedSize = false;
+    SetDeviceBounds(control, *reinterpret_cast<const RECT*>(message.lParam));
+    r.fixedSize = fixed;
+    *result = 0;
+    return true;
 }
 
 } // namespace velmora

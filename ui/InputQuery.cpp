@@ -3,6 +3,7 @@
 #include "ui/Colors.h"
 #include "ui/ControlInternals.h"
 #include "ui/ControlKinds.h"
+#include "ui/Dpi.h"
 #include "ui/Fonts.h"
 #include "ui/ModalForms.h"
 #include <windows.h>
@@ -17,18 +18,22 @@ constexpr intptr_t CancelCode = 2;
 constexpr intptr_t EscapeCode = -1;
 
 // Dialog units: a quarter of the font's average character width across,
-// an eighth of its height down.
+// an eighth of its height down. The font is measured in pixels at the
+// form's DPI and the lengths given back in 96-DPI units, so a whole-pixel
+// average taken in 96-DPI units does not round the layout at other scales.
 struct DialogUnits {
-    int x;   // average character width
-    int y;   // character height
-    int Across(int units) const { return MulDiv(units, x, 4); }
-    int Down(int units) const { return MulDiv(units, y, 8); }
+    int x;   // average character width, in pixels
+    int y;   // character height, in pixels
+    int dpi;
+    int Across(int units) const { return ScaleFromDpi(MulDiv(units, x, 4), dpi); }
+    int Down(int units) const { return ScaleFromDpi(MulDiv(units, y, 8), dpi); }
 };
 
 DialogUnits MeasureUnits(Control* form)
 {
-    const SIZE size = form->GetPaintContext()->TextSize("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    return {size.cx / 52, size.cy};
+    const SIZE size =
+        form->GetPaintContext()->DeviceTextSize("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return {size.cx / 52, size.cy, form->Dpi()};
 }
 
 // Whatever the query changes outside its own form is handed back when it

@@ -2,6 +2,7 @@
 #include "ui/Application.h"
 #include "ui/Colors.h"
 #include "ui/ControlInternals.h"
+#include "ui/Dpi.h"
 
 namespace velmora {
 
@@ -87,11 +88,11 @@ bool SizeLimitFilter(Control* control, MessageRecord& message, LRESULT* result, 
     ControlRecord& r = Rec(control);
     auto* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
     if (r.maxWidth > 0)
-        info->ptMaxSize.x = info->ptMaxTrackSize.x = r.maxWidth;
+        info->ptMaxSize.x = info->ptMaxTrackSize.x = ScaleToDpi(r.maxWidth, r.dpi);
     if (r.maxHeight > 0)
-        info->ptMaxSize.y = info->ptMaxTrackSize.y = r.maxHeight;
-    info->ptMinTrackSize.x = r.minWidth;
-    info->ptMinTrackSize.y = r.minHeight;
+        info->ptMaxSize.y = info->ptMaxTrackSize.y = ScaleToDpi(r.maxHeight, r.dpi);
+    info->ptMinTrackSize.x = ScaleToDpi(r.minWidth, r.dpi);
+    info->ptMinTrackSize.y = ScaleToDpi(r.minHeight, r.dpi);
     *result = 0;
     return true;
 }
@@ -105,7 +106,8 @@ bool FixedSizeFilter(Control* control, MessageRecord& message, LRESULT* result, 
     case WM_GETMINMAXINFO: {
         *result = control->DefaultProcessing(message);
         auto* info = reinterpret_cast<MINMAXINFO*>(message.lParam);
-        const POINT size = {control->GetWidth(), control->GetHeight()};
+        const RECT bounds = DeviceBounds(control);
+        const POINT size = {bounds.right - bounds.left, bounds.bottom - bounds.top};
         info->ptMinTrackSize = size;
         info->ptMaxTrackSize = size;
         *result = 0;

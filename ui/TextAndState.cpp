@@ -1,5 +1,6 @@
 // Text, visibility, style, tab order, check state, list items and icons.
 #include "ui/ControlInternals.h"
+#include "ui/Dpi.h"
 #include <vector>
 
 namespace velmora {
@@ -265,9 +266,17 @@ Control* Control::SetIcon(HICON icon, bool shared)
     return this;
 }
 
+// LoadIcon gives the size of the primary monitor at start-up only; a sized
+// load gives a sharp icon at every scale, and is the form's to destroy.
+HICON LoadFormIcon(Control* form, HINSTANCE instance, const char* name)
+{
+    const int size = ScaleToDpi(32, form->Dpi());
+    return static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
 Control* Control::SetIconFromResource(HINSTANCE instance, const char* name)
 {
-    return SetIcon(LoadIconA(instance, name), true);
+    return SetIcon(LoadFormIcon(this, instance, name), false);
 }
 
 } // namespace velmora

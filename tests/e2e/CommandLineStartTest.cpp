@@ -66,3 +66,37 @@ TEST(CommandLineStart, NameWithoutExtensionInADottedFolderGetsTheEndingAppended)
     session.Click("Close");
     EXPECT_EQ(session.Program().WaitForExit(), 0u);
 }
+
+// A file dropped on the open window is taken as one named on the command
+// line; what cannot be taken gets a notice, and nothing is taken while a
+// modal box is up.
+TEST(CommandLineStart, DroppedFileIsTakenAsACommandLineFileAndOtherDropsAreRefused)
+{
+    VelmoraSession session;
+    HWND main = session.MainWindow();
+    const std::string pdf = session.Documents().File("drop me.pdf");
+    WriteFileBytes(pdf, "%PDF-1.4\n");
+    auto fieldsAre = [&](const std::string& text) {
+        return TextOf(FieldWindow(main, "PdfFileEdit")) == text;
+    };
+
+    auto several = DropFiles(main, {pdf, session.Documents().File("other.pdf")});
+    session.ExpectNotice("Drop a single PDF file on the window: several files or a folder cannot be taken.");
+    auto folder = DropFiles(main, {session.Documents().Path()});
+    session.ExpectNotice("Drop a single PDF file on the window: several files or a folder cannot be taken.");
+    EXPECT_TRUE(fieldsAre(""));
+
+    session.Click("About");
+    MessageBoxInfo about = WaitForMessageBox(session.ProcessId(), "Description");
+    auto underBox = DropFiles(main, {pdf});
+    Sleep(300);
+    EXPECT_TRUE(fieldsAre(""));
+    AnswerMessageBox(about, IDOK);
+
+    auto one = DropFiles(main, {pdf});
+    WaitUntil([&] { return fieldsAre(pdf); }, "the dropped file in the PDF field");
+    EXPECT_EQ(TextOf(FieldWindow(main, "TargetEdit")), session.Documents().File("drop me_sec.pdf"));
+
+    session.Click("Close");
+    EXPECT_EQ(session.Program().WaitForExit(), 0u);
+}

@@ -2,6 +2,7 @@
 // wrote, then the outcome notice. The runs are started with "Enrypt the PDF
 // file", which goes straight to the runner without a file dialog.
 #include "tests/e2e/ActionSteps.h"
+#include "tests/e2e/MainWindowControls.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 
@@ -299,4 +300,34 @@ TEST(LiveRun, RunThatEndsByItselfShowsItsWholeOutput)
     WaitUntilGone(output.form);
     session.ExpectNotice(kSuccessNotice);
     EXPECT_TRUE(IsWindowEnabled(session.MainWindow()));
+}
+
+TEST(OutputWindow, At144DpiItsPartsLieAtOneAndAHalfTimesTheirPlaces)
+{
+    SessionOptions options;
+    options.dpi = 144;
+    options.tool = {{"out", "done\\r\\n"}};
+    VelmoraSession session(options);
+    // The steps that find fields by their 96-DPI places cannot serve here.
+    const std::string pdf = MakeDocument(session, "report.pdf");
+    HWND main = session.MainWindow();
+    auto dropped = DropFiles(main, {pdf});
+    WaitUntil([&] { return TextOf(FieldWindow(main, "PdfFileEdit")) == pdf; }, "the dropped file in the PDF field");
+    TypeIntoEdit(FieldWindow(main, "OwnerPasswordEdit"), "owner");
+    Press(session, kEncrypt);
+    OutputView output = WaitForOutput(session);
+
+    RECT client = {};
+    GetClientRect(output.form, &client);
+    EXPECT_EQ(client.right, At144Dpi(519));
+    EXPECT_EQ(client.bottom, At144Dpi(330));
+    const RECT memo = DescribeControl(output.memo).rect;
+    EXPECT_NEAR(memo.left, At144Dpi(8), 1);
+    EXPECT_EQ(memo.top, 0);
+    EXPECT_NEAR(memo.right - memo.left, At144Dpi(505), 1);
+    EXPECT_NEAR(memo.bottom - memo.top, At144Dpi(273), 1);
+    const RECT ok = DescribeControl(output.ok).rect;
+    EXPECT_NEAR(ok.left, At144Dpi(216), 1);
+    EXPECT_NEAR(ok.top, At144Dpi(288), 1);
+    EXPECT_LE(ok.bottom, client.bottom);
 }

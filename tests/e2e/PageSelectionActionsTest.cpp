@@ -2,6 +2,7 @@
 // selection asked for in the "Remove page" query, copied into a new file
 // beside the input.
 #include "tests/e2e/ActionSteps.h"
+#include "tests/e2e/MainWindowControls.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
@@ -241,4 +242,56 @@ TEST(RemoveFromAFolderWithABlank, QuotesTheToolsPath)
                                                         InQuotes(session.Documents().File("scan_remove.pdf"))));
     EXPECT_EQ(run.folder, session.Documents().Path());
     session.ExpectNotice(kSuccessNotice);
+}
+
+namespace {
+
+struct QueryLayout {
+    RECT client;
+    RECT prompt, edit, ok, cancel;
+};
+
+QueryLayout RemoveQueryLayoutAt(int dpi)
+{
+    SessionOptions options;
+    options.dpi = dpi;
+    VelmoraSession session(options);
+    const std::string input = MakeDocument(session, "a.pdf");
+    HWND main = session.MainWindow();
+    auto dropped = DropFiles(main, {input});
+    WaitUntil([&] { return TextOf(FieldWindow(main, "PdfFileEdit")) == input; }, "the dropped file in the PDF field");
+    Press(session, "Remove");
+    AnswerPdfDialog(session, input);
+    QueryView query = WaitForQuery(session, kRemoveTitle);
+    QueryLayout layout = {};
+    GetClientRect(query.form, &layout.client);
+    layout.prompt = DescribeControl(query.prompt).rect;
+    layout.edit = DescribeControl(query.edit).rect;
+    layout.ok = DescribeControl(query.ok).rect;
+    layout.cancel = DescribeControl(query.cancel).rect;
+    ClickButton(query.cancel);
+    WaitUntilGone(query.form);
+    return layout;
+}
+
+} // namespace
+
+// At 150 % the query is laid out in dialog units of its scaled font. The
+// font's bitmap strikes do not grow by exactly 1.5 (its average width goes
+// from 6 to 7 pixels under Wine), so the query grows with the font rather
+// than by the scale, and every part stays inside it.
+TEST(RemoveQuery, At144DpiGrowsWithItsScaledFontAndKeepsEveryPartInside)
+{
+    const QueryLayout at96 = RemoveQueryLayoutAt(96);
+    const QueryLayout at144 = RemoveQueryLayoutAt(144);
+    EXPECT_GE(at144.client.right * 100, at96.client.right * 115);
+    EXPECT_GE(at144.client.bottom * 100, at96.client.bottom * 115);
+    EXPECT_GE(at144.prompt.bottom - at144.prompt.top, At144Dpi(8)) << "the prompt's font is not scaled";
+    for (const RECT& part : {at144.prompt, at144.edit, at144.ok, at144.cancel}) {
+        EXPECT_GE(part.left, 0);
+        EXPECT_LE(part.right, at144.client.right);
+        EXPECT_LE(part.bottom, at144.client.bottom);
+    }
+    EXPECT_LE(at144.edit.bottom, at144.ok.top);
+    EXPECT_LE(at144.ok.right, at144.cancel.left);
 }

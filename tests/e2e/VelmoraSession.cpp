@@ -5,6 +5,51 @@ namespace velmora::e2e {
 
 using namespace driver;
 
+namespace {
+
+// The display scale Wine reads when a program starts; set for one start
+// and put back, so the other suites keep 96 DPI.
+class DisplayScale {
+public:
+    explicit DisplayScale(int dpi)
+    {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                        &key_, nullptr);
+        DWORD size = sizeof old_;
+        const DWORD value = dpi;
+        had_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) == 0;
+        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    }
+    ~DisplayScale()
+    {
+        if (had_)
+            RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
+        else
+            RegDeleteValueA(key_, "LogPixels");
+        RegCloseKey(key_);
+    }
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    DWORD old_ = 96;
+    bool had_ = false;
+};
+
+// The test reads a program's windows in pixels as they are, not mapped
+// to its own scale.
+void SeeWindowsUnscaled()
+{
+    using SetAwareness = BOOL(WINAPI*)(HANDLE);
+    const auto set = reinterpret_cast<SetAwareness>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDpiAwarenessContext")));
+    if (set)
+        set(reinterpret_cast<HANDLE>(-4));   // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+}
+
+} // namespace
+
 VelmoraSession::VelmoraSession(SessionOptions options)
     : folder_(options.folderName), documents_(options.folderName)
 {
@@ -13,9 +58,19 @@ VelmoraSession::VelmoraSession(SessionOptions options)
         CopyInto(StandinProgram(), folder_.Path(), "pdftk.exe");
         SetTool(options.tool);
     }
-    process_ = options.wideArguments.empty()
+    auto start = [&] {
+        return options.wideArguments.empty()
                    ? std::make_unique<Process>(program, options.arguments, folder_.Path())
                    : std::make_unique<Process>(program, options.wideArguments, folder_.Path());
+    };
+    if (options.dpi == 0) {
+        process_ = start();
+        return;
+    }
+    SeeWindowsUnscaled();
+    DisplayScale scale(options.dpi);
+    process_ = start();
+    MainWindow();
 }
 
 HWND VelmoraSession::MainWindow()

@@ -17,7 +17,11 @@ struct SessionOptions {
     std::vector<driver::StandinStep> tool;      // what the stand-in does when run
     std::string arguments;                      // velmora.exe's command line after its name
     std::wstring wideArguments;                 // the same in UTF-16; used when not empty
+    int dpi = 0;                                // the display scale it starts at (0: the prefix's)
 };
+
+// A 96-DPI length at 144 DPI.
+inline int At144Dpi(int length) { return MulDiv(length, 144, 96); }
 
 class VelmoraSession {
 public:

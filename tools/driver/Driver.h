@@ -11,6 +11,7 @@
 //   FileDialogs.h    answering open and save dialogs
 //   FolderBrowser.h  answering the folder browser
 //   RemoteMemory.h   memory in another process for pointer messages
+//   FileDrop.h       files dropped on a window as from Explorer
 //   Standin.h        the stand-in pdftk's control file and log
 //   Screenshot.h     a picture of the screen for a failing test
 //   TextExtent.h     text measured in a given font, for fitted controls
@@ -18,6 +19,7 @@
 //   WindowFrame.h    hit-testing, the system menu, the move and size loop
 #include "tools/driver/Controls.h"
 #include "tools/driver/FileDialogs.h"
+#include "tools/driver/FileDrop.h"
 #include "tools/driver/Files.h"
 #include "tools/driver/FolderBrowser.h"
 #include "tools/driver/Keyboard.h"

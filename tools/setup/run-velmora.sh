@@ -2,7 +2,8 @@
 # Starts Velmora from build/.../run with the pdftk bridge beside it. With a
 # display the program runs until it is closed; without one it runs on a
 # private Xvfb, and a screenshot of its main window (or of whatever it shows
-# instead) goes to $SCREENSHOT (default run/screenshot.png).
+# instead) goes to $SCREENSHOT (default run/screenshot.png). VELMORA_DPI=144
+# shows it at 150 % display scale; the prefix is put back to 96 DPI after.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/wine-env.sh"
@@ -17,8 +18,16 @@ fi
 # A relative $SCREENSHOT names a file from where make was called.
 shot=$(realpath -m "${SCREENSHOT:-$run/screenshot.png}")
 cd "$run"
+if [ -n "${VELMORA_DPI:-}" ]; then
+  desktop='HKCU\Control Panel\Desktop'
+  "$WINE" reg add "$desktop" /v LogPixels /t REG_DWORD /d "$VELMORA_DPI" /f >/dev/null 2>&1
+  # with-display.sh starts a wineserver of its own.
+  "$WINESERVER" -w
+  trap '"$WINE" reg add "$desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1' EXIT
+fi
 if [ -n "${DISPLAY:-}" ]; then
-  exec "$here/with-display.sh" "$WINE" velmora.exe "$@"
+  "$here/with-display.sh" "$WINE" velmora.exe "$@"
+  exit
 fi
 "$here/with-display.sh" bash -c '
   "$0" velmora.exe "${@:2}" & pid=$!
