@@ -48,8 +48,6 @@ LiveRun::~LiveRun()
     if (AppMainForm)
         AppMainForm->RemoveMessageFilter(&EndOfSessionFilter);
     output_->RunInProgress = false;
-    if (shown_)
-        output_->FormControl->SetVisible(false);
 }
 
 // Windows ends the program soon after WM_ENDSESSION has been answered, maybe

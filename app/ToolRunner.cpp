@@ -4,6 +4,7 @@
 #include "ops/ProcessExecution.h"
 #include "ops/ToolOutcome.h"
 #include "ui/Application.h"
+#include "ui/Control.h"
 #include "ui/MessageBoxes.h"
 
 namespace velmora {
@@ -67,6 +68,10 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
         if (shownLive && !result.cancelled && !AppTerminated)
             live.ShowWhole(result.output);
     }
+    // Hidden only once the main form is enabled again, so that Windows hands
+    // the activation back to it rather than to another program.
+    if (shownLive)
+        TheOutputWindow->FormControl->SetVisible(false);
     // The session is ending or the program was asked to quit: nobody is
     // there to read anything.
     const bool anyoneThere = !AppTerminated;
