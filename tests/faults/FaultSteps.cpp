@@ -192,23 +192,6 @@ bool Responds(HWND window)
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
 }
 
-std::string SecondName(const std::string& path)
-{
-    using UnixName = char*(CDECL*)(const wchar_t*);
-    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    wchar_t wide[MAX_PATH];
-    if (!unixName || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH))
-        return std::string();
-    char* name = unixName(wide);
-    if (!name)
-        return std::string();
-    std::string second = std::string("Z:") + name;
-    HeapFree(GetProcessHeap(), 0, name);
-    std::replace(second.begin(), second.end(), '/', '\\');
-    return second;
-}
-
 std::string SystemText(DWORD code)
 {
     char text[256] = {};

@@ -2,6 +2,7 @@
 // Steps the fault tests share: the main window's text fields, the Output
 // window, the outcome notice, and the tool's process as seen from outside.
 #include "tests/e2e/VelmoraSession.h"
+#include "tests/support/SecondName.h"
 #include <functional>
 #include <string>
 
@@ -55,10 +56,6 @@ DWORD FindChildProcess(DWORD parent, const std::string& exeName);
 // The window answers a message within a second.
 bool Responds(HWND window);
 
-// Under Wine, the name of path through Z: (the whole Linux tree): the same
-// file by another drive letter, as subst or a mapped drive gives one on
-// Windows. Empty where there is no such name.
-std::string SecondName(const std::string& path);
 
 // The system's text for an error code, as the program shows it: trailing
 // blanks, dots and line breaks dropped.

@@ -40,7 +40,7 @@ TEST(InputGuard, TargetThatNamesTheInputIsRefusedByEncryptAndDecrypt)
     struct Attempt { const char* button; std::string target; };
     std::vector<Attempt> attempts = {{"Enrypt the PDF file", Upper(document)}, {"Decrypt the PDF file", document}};
     // Z: under Wine, as subst or a mapped drive on Windows.
-    const std::string second = SecondName(document);
+    const std::string second = velmora::SecondName(document);
     EXPECT_FALSE(second.empty());
     if (!second.empty())
         attempts.push_back({"Enrypt the PDF file", second});

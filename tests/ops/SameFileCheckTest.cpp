@@ -1,9 +1,11 @@
 #include "ops/SameFileCheck.h"
+#include "tests/support/SecondName.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <windows.h>
 
 using velmora::TargetIsAmong;
+using velmora::SecondName;
 using velmora::TargetNamesInput;
 
 TEST(SameFileCheck, SeesTheSameFullPathWhateverItsCaseOrSpelling)
@@ -72,24 +74,6 @@ TEST(SameFileCheck, SeesAShortNameOfAnExistingFile)
         EXPECT_TRUE(TargetNamesInput(shortName, path)) << shortName;
     }
     DeleteFileA(path.c_str());
-}
-
-// Under Wine every file of C: has a second name on Z: (the whole Linux
-// tree), as subst or a mapped drive gives one on Windows; that name leads
-// through the prefix's dosdevices\c:, a symbolic link to the drive's folder.
-static std::string SecondName(const std::string& path)
-{
-    using UnixName = char*(CDECL*)(const wchar_t*);
-    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    wchar_t wide[MAX_PATH];
-    if (!unixName || !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH))
-        return std::string();
-    char* name = unixName(wide);
-    std::string second = std::string("Z:") + name;
-    HeapFree(GetProcessHeap(), 0, name);
-    std::replace(second.begin(), second.end(), '/', '\\');
-    return second;
 }
 
 // Names that differ, one file: the identity decides; for a target that does
