@@ -1,6 +1,7 @@
 // Position and size of controls, and fitting a control to its text.
 #include "ui/ControlInternals.h"
 #include "ui/Fonts.h"
+#include <algorithm>
 
 namespace velmora {
 
@@ -178,23 +179,18 @@ void RunTextFit(Control* control)
         return;
     std::string text = r.text;
     SIZE measured = {0, 0};
-    control->MakeWindow();
     if (!text.empty()) {
         // An italic text leans beyond its advance width.
         if (r.font && r.font->LogFont().lfItalic)
             text += ' ';
         measured = control->GetPaintContext()->TextSize(text);
     }
-    const int width = measured.cx + r.fitWidth;
-    if (control->GetWidth() != width)
-        control->SetWidth(width);
-    if (control->GetWidth() < r.minWidth)
-        control->SetWidth(r.minWidth);
-    const int height = measured.cy + r.fitHeight;
-    if (control->GetHeight() != height)
-        control->SetHeight(height);
-    if (control->GetHeight() < r.minHeight)
-        control->SetHeight(r.minHeight);
+    // Sized before its window is made, so that the window is made at its size.
+    RECT b = control->GetBounds();
+    b.right = b.left + std::max<int>(measured.cx + r.fitWidth, r.minWidth);
+    b.bottom = b.top + std::max<int>(measured.cy + r.fitHeight, r.minHeight);
+    control->SetBounds(b);
+    control->MakeWindow();
 }
 
 } // namespace velmora
