@@ -116,6 +116,18 @@ Control* Control::SetClientHeight(int height)
 
 Control* Control::ResizeClientArea(int width, int height)
 {
+    // A form not made yet takes the outer size its frame will need, so that
+    // its window is made at that size instead of resized afterwards. Should
+    // the frame turn out otherwise, the lines below put it right.
+    if (!r_.window && r_.isForm && width > 0 && height > 0) {
+        RECT outer = {0, 0, width, height};
+        if (AdjustWindowRectEx(&outer, r_.style, FALSE, r_.exStyle)) {
+            RECT b = GetBounds();
+            b.right = b.left + (outer.right - outer.left);
+            b.bottom = b.top + (outer.bottom - outer.top);
+            SetBounds(b);
+        }
+    }
     if (width > 0)
         SetClientWidth(width);
     if (height > 0)
