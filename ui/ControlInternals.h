@@ -77,7 +77,8 @@ void TrackFocusedChild(Control* control);
 void RunTextFit(Control* control);
 
 // Fonts.cpp
-void ApplyFontToWindow(Control* control);
+// redraw: the window has painted before and must show the change.
+void ApplyFontToWindow(Control* control, bool redraw);
 // A copy of the parent's font for a new child.
 void InheritFont(Control* child, Control* parent);
 

@@ -66,7 +66,7 @@ void FontChanged(void* context, FontRecord* font)
 {
     auto* control = static_cast<Control*>(context);
     Rec(control).textColor = font->Color();
-    ApplyFontToWindow(control);
+    ApplyFontToWindow(control, true);
     InvalidateControl(control);
     RunTextFit(control);
 }
@@ -177,11 +177,11 @@ void InheritFont(Control* child, Control* parent)
         GiveFont(child, CreateObject<FontRecord>(font));
 }
 
-void ApplyFontToWindow(Control* control)
+void ApplyFontToWindow(Control* control, bool redraw)
 {
     ControlRecord& r = Rec(control);
     if (r.window && r.font)
-        SendMessageA(r.window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font->Handle()), TRUE);
+        SendMessageA(r.window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font->Handle()), redraw);
 }
 
 PaintContext* Control::GetPaintContext()

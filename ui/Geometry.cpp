@@ -81,19 +81,22 @@ Control* Control::SetHeight(int height)
     return SetBounds(b);
 }
 
+// One set-bounds step: a window moved or sized by it is moved once.
 Control* Control::PlaceAt(int left, int top)
 {
-    SetLeft(left);
-    return SetTop(top);
+    RECT b = GetBounds();
+    OffsetRect(&b, left - b.left, top - b.top);
+    return SetBounds(b);
 }
 
 Control* Control::ResizeTo(int width, int height)
 {
+    RECT b = GetBounds();
     if (width != 0)
-        SetWidth(width);
+        b.right = b.left + width;
     if (height != 0)
-        SetHeight(height);
-    return this;
+        b.bottom = b.top + height;
+    return SetBounds(b);
 }
 
 Control* Control::SetClientWidth(int width)
