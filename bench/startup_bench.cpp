@@ -170,7 +170,7 @@ struct Subject {
 };
 
 const char* const kSteps[] = {"process start", "common controls", "font", "controls' creation",
-                              "first paint (inside)"};
+                              "showing the window", "painting it"};
 constexpr size_t kStepCount = sizeof kSteps / sizeof kSteps[0];
 
 // Reads the moments the phases program wrote and keeps how long each step
