@@ -79,56 +79,6 @@ void SendFormIcon(Control* form)
         SendMessageA(r.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(r.icon));
 }
 
-// Registers the layer class of a control's kind on its first window: the
-// Win32 class it derives from is looked up once, not for every control
-// (under a visual-style manifest that lookup goes through the activation
-// context). A control takes the base class's procedure for its default
-// processing.
-bool RegisterLayerClass(Control* control, const std::string& registeredName)
-{
-    ControlRecord& r = Rec(control);
-    auto& procedures = BaseProcedures();
-    const std::string key = UpperCase(registeredName);
-    auto known = procedures.find(key);
-    if (known != procedures.end()) {
-        if (!r.previousProc)
-            r.previousProc = known->second;
-        return true;
-    }
-
-    const HINSTANCE module = ProgramModule();
-    WNDCLASSA windowClass = {};
-    auto defaultClass = [&] {
-        windowClass = {};
-        windowClass.style = r.classStyle;
-        windowClass.lpfnWndProc = r.previousProc;
-        windowClass.hInstance = module;
-        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    };
-    defaultClass();
-    if (!r.className.empty()) {
-        if (!GetClassInfoA(module, r.className.c_str(), &windowClass))
-            defaultClass();
-        windowClass.hInstance = module;
-        // A superclass keeps the base class's style but not its DC sharing
-        // (BUTTON and EDIT have CS_PARENTDC, which would let a control paint
-        // over its siblings despite WS_CLIPSIBLINGS), and is the program's own.
-        windowClass.style &= ~static_cast<UINT>(CS_GLOBALCLASS | CS_OWNDC | CS_CLASSDC | CS_PARENTDC);
-        if (!r.previousProc)
-            r.previousProc = windowClass.lpfnWndProc;
-    }
-    WNDCLASSA existing = {};
-    if (!GetClassInfoA(module, registeredName.c_str(), &existing)) {
-        WNDPROC base = windowClass.lpfnWndProc;
-        windowClass.lpszClassName = registeredName.c_str();
-        windowClass.lpfnWndProc = &LayerWindowProcedure;
-        if (!RegisterClassA(&windowClass))
-            return false;
-        procedures[key] = base;
-    }
-    return true;
-}
-
 } // namespace
 
 ControlRecord::ControlRecord() = default;
@@ -270,12 +220,41 @@ bool Control::MakeWindow()
         return true;
     }
 
+    const HINSTANCE module = ProgramModule();
+    WNDCLASSA windowClass = {};
+    auto defaultClass = [&] {
+        windowClass = {};
+        windowClass.style = r_.classStyle;
+        windowClass.lpfnWndProc = r_.previousProc;
+        windowClass.hInstance = module;
+        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    };
+    defaultClass();
     const std::string registeredName = "obj_" + r_.className;
+    if (!r_.className.empty()) {
+        if (!GetClassInfoA(module, r_.className.c_str(), &windowClass))
+            defaultClass();
+        windowClass.hInstance = module;
+        // A superclass keeps the base class's style but not its DC sharing
+        // (BUTTON and EDIT have CS_PARENTDC, which would let a control paint
+        // over its siblings despite WS_CLIPSIBLINGS), and is the program's own.
+        windowClass.style &= ~static_cast<UINT>(CS_GLOBALCLASS | CS_OWNDC | CS_CLASSDC | CS_PARENTDC);
+        if (!r_.previousProc)
+            r_.previousProc = windowClass.lpfnWndProc;
+    }
     HWND parentWindow = r_.parent ? r_.parent->r_.window : nullptr;
     if (!parentWindow && (r_.style & WS_CHILD))
         return false;
-    if (!RegisterLayerClass(this, registeredName))
-        return false;
+
+    WNDCLASSA existing = {};
+    if (!GetClassInfoA(module, registeredName.c_str(), &existing)) {
+        WNDPROC base = windowClass.lpfnWndProc;
+        windowClass.lpszClassName = registeredName.c_str();
+        windowClass.lpfnWndProc = &LayerWindowProcedure;
+        if (!RegisterClassA(&windowClass))
+            return false;
+        BaseProcedures()[UpperCase(registeredName)] = base;
+    }
 
     int x = r_.bounds.left, y = r_.bounds.top;
     int width = r_.bounds.right - r_.bounds.left, height = r_.bounds.bottom - r_.bounds.top;
@@ -289,7 +268,7 @@ bool Control::MakeWindow()
     ControlBeingCreated = this;
     HWND window = CreateWindowExA(r_.exStyle, registeredName.c_str(), r_.text.c_str(), r_.style,
                                   x, y, width, height, parentWindow,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(r_.id)), ProgramModule(), nullptr);
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(r_.id)), module, nullptr);
     ControlBeingCreated = nullptr;
     if (!window || !IsWindow(window)) {
         r_.window = nullptr;
