@@ -62,7 +62,7 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     ProcessResult result;
     bool shownLive = false;
     {
-        LiveRun live(TheOutputWindow);
+        LiveRun live(GetOutputWindow());
         result = RunCaptured(toolPath, arguments + " verbose", folder, kNoConsole, INFINITE, &live);
         shownLive = live.IsShown();
         if (shownLive && !result.cancelled && !AppTerminated)
@@ -76,7 +76,7 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     // there to read anything.
     const bool anyoneThere = !AppTerminated;
     if (!shownLive && anyoneThere && !result.output.empty())
-        ShowOutputText(TheOutputWindow, result.output);
+        ShowOutputText(GetOutputWindow(), result.output);
     ClearTraces(result, traces);
     ToolOutcome outcome = JudgeToolRun(result);
     LastToolError = outcome.code;

@@ -1,4 +1,5 @@
 #include "app/Unit2.h"
+#include "app/Unit1.h"
 #include "ui/Colors.h"
 #include "ui/Control.h"
 #include "ui/ControlKinds.h"
@@ -32,6 +33,13 @@ void BuildOutputWindow(OutputWindow*& window, Control* parent)
     window->OkButton->SetClickHandler(&EndOutputWithOk, window);
     window->OutputMemo->SetKeyDownHandler(&CancelOutputOnEscape, window);
     window->OkButton->SetKeyDownHandler(&CancelOutputOnEscape, window);
+}
+
+OutputWindow* GetOutputWindow()
+{
+    if (!TheOutputWindow)
+        BuildOutputWindow(TheOutputWindow, TheMainWindow->FormControl);
+    return TheOutputWindow;
 }
 
 void ShowOutputText(OutputWindow* window, const std::string& text)

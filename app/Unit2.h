@@ -2,7 +2,7 @@
 // The Output window: what pdftk wrote during a run, shown modally over the
 // main window until the user dismisses it. A run that takes a while shows it
 // while pdftk works, its output growing and its button reading "Cancel".
-// Built once at start-up, hidden between runs, never rebuilt.
+// Built on its first use, hidden between runs, never rebuilt.
 #include "ui/LayerObject.h"
 #include <cstdint>
 #include <string>
@@ -20,8 +20,13 @@ public:
     bool RunInProgress = false;
 };
 
-// The program's one Output window, from start-up to the end.
+// The program's one Output window, from its first use to the end.
 extern OutputWindow* TheOutputWindow;
+
+// The Output window, built the first time it is asked for, owned by the
+// main window. Nothing needs it before a tool has run; built at start-up it
+// would only delay the main window's first paint.
+OutputWindow* GetOutputWindow();
 
 // Builds the hidden window, owned by parent (the main window's form).
 void BuildOutputWindow(OutputWindow*& window, Control* parent);

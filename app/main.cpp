@@ -1,8 +1,7 @@
-// Program entry: builds the two windows, runs the message loop until the
-// main window is closed, and ends.
+// Program entry: builds the main window, runs the message loop until it is
+// closed, and ends. The Output window is built when a run first needs it.
 #include "app/FindTool.h"
 #include "app/Unit1.h"
-#include "app/Unit2.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
 #include "ui/MessageBoxes.h"
@@ -40,7 +39,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     BuildMainWindow(TheMainWindow, nullptr);
     if (!FindTool(TheMainWindow, TheMainWindow->FormControl))
         return EndWithoutTool(TheMainWindow);
-    BuildOutputWindow(TheOutputWindow, TheMainWindow->FormControl);
     RunMainLoop(TheMainWindow->FormControl);
     return 0;
 }

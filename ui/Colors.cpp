@@ -11,9 +11,12 @@ COLORREF ResolveColor(uint32_t color)
     return static_cast<COLORREF>(color);
 }
 
+// A window that is not on the screen has nothing to repaint: showing it (or
+// the parent that hides it) invalidates all of it anyway.
 void InvalidateControl(Control* control)
 {
-    if (HWND window = control->Window())
+    HWND window = control->Window();
+    if (window && IsWindowVisible(window))
         InvalidateRect(window, nullptr, TRUE);
 }
 

@@ -291,7 +291,8 @@ bool Control::MakeWindow()
 
     AfterWindowCreated();
     if (r_.font) {
-        ApplyFontToWindow(this);
+        // A window just made has painted nothing that would need redrawing.
+        ApplyFontToWindow(this, false);
         RunTextFit(this);
     }
     std::vector<Control*> children = r_.children;

@@ -87,7 +87,8 @@ void ChangeDpi(Control* form, int dpi);
 bool DpiChangeFilter(Control* control, MessageRecord& message, LRESULT* result, void* data);
 
 // Fonts.cpp
-void ApplyFontToWindow(Control* control);
+// redraw: the window has painted before and must show the change.
+void ApplyFontToWindow(Control* control, bool redraw);
 // A copy of the parent's font for a new child.
 void InheritFont(Control* child, Control* parent);
 

@@ -7,11 +7,48 @@
 
 namespace velmora {
 
+namespace {
+
+// Text is measured on one memory DC compatible with the screen, kept for the
+// whole run, with the font last measured left selected: a control is fitted
+// to its text before its window exists (so the window is made at its final
+// size), and the controls of a window, which share one font, select it once.
+HDC measuringDc = nullptr;
+HFONT measuringFont = nullptr;   // nullptr: the DC's own system font
+
+SIZE MeasureText(HFONT font, const std::string& text)
+{
+    SIZE size = {0, 0};
+    if (!measuringDc)
+        measuringDc = CreateCompatibleDC(nullptr);
+    if (!measuringDc)
+        return size;
+    if (font != measuringFont) {
+        SelectObject(measuringDc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+        measuringFont = font;
+    }
+    GetTextExtentPoint32A(measuringDc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+// A font is never deleted while selected into a DC; and a font made later
+// may be given the same handle, which must not pass for the one selected.
+void ReleaseMeasuringFont(HFONT font)
+{
+    if (measuringDc && font && font == measuringFont) {
+        SelectObject(measuringDc, GetStockObject(SYSTEM_FONT));
+        measuringFont = nullptr;
+    }
+}
+
+} // namespace
+
 struct FontRecord::GdiFont {
     HFONT handle;
     explicit GdiFont(HFONT h) : handle(h) {}
     ~GdiFont()
     {
+        ReleaseMeasuringFont(handle);
         if (handle)
             DeleteObject(handle);
     }
@@ -30,7 +67,7 @@ void FontChanged(void* context, FontRecord* font)
 {
     auto* control = static_cast<Control*>(context);
     Rec(control).textColor = font->Color();
-    ApplyFontToWindow(control);
+    ApplyFontToWindow(control, true);
     InvalidateControl(control);
     RunTextFit(control);
 }
@@ -153,11 +190,11 @@ void InheritFont(Control* child, Control* parent)
         GiveFont(child, CreateObject<FontRecord>(font));
 }
 
-void ApplyFontToWindow(Control* control)
+void ApplyFontToWindow(Control* control, bool redraw)
 {
     ControlRecord& r = Rec(control);
     if (r.window && r.font)
-        SendMessageA(r.window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font->Handle()), TRUE);
+        SendMessageA(r.window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font->Handle()), redraw);
 }
 
 PaintContext* Control::GetPaintContext()
@@ -176,28 +213,12 @@ SIZE PaintContext::TextSize(const std::string& text)
 
 SIZE PaintContext::DeviceTextSize(const std::string& text)
 {
-    SIZE size = {0, 0};
-    HWND window = owner_->Window();
-    HDC dc = window ? GetDC(window) : nullptr;
-    const bool memoryDc = dc == nullptr;
-    if (memoryDc)
-        dc = CreateCompatibleDC(nullptr);
-    if (!dc)
-        return size;
     HFONT font = nullptr;
     if (FontRecord* record = Rec(owner_).font)
         font = record->Handle();
-    else if (window)
+    else if (HWND window = owner_->Window())
         font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
-    HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    if (previous)
-        SelectObject(dc, previous);
-    if (memoryDc)
-        DeleteDC(dc);
-    else
-        ReleaseDC(window, dc);
-    return size;
+    return MeasureText(font, text);
 }
 
 } // namespace velmora

@@ -73,8 +73,8 @@ private:
     void* onChangeContext_ = nullptr;
 };
 
-// Text measurement on a control's window with the control's font. While the
-// control has no usable DC a memory DC stands in for one measurement.
+// Text measurement with the control's font, whether or not its window
+// exists.
 class PaintContext {
 public:
     explicit PaintContext(Control* owner) : owner_(owner) {}

@@ -109,18 +109,21 @@ Control* Control::SetHeight(int height)
     return this;
 }
 
+// One set-bounds step: a window moved or sized by it is moved once.
 Control* Control::PlaceAt(int left, int top)
 {
-    SetLeft(left);
-    return SetTop(top);
+    SetDeviceBounds(this, MovedTo(DeviceBounds(this), ScaleToDpi(left, r_.dpi), ScaleToDpi(top, r_.dpi)));
+    return this;
 }
 
 Control* Control::ResizeTo(int width, int height)
 {
+    RECT b = DeviceBounds(this);
     if (width != 0)
-        SetWidth(width);
+        b.right = b.left + ScaleToDpi(width, r_.dpi);
     if (height != 0)
-        SetHeight(height);
+        b.bottom = b.top + ScaleToDpi(height, r_.dpi);
+    SetDeviceBounds(this, b);
     return this;
 }
 
@@ -152,6 +155,18 @@ Control* Control::SetClientHeight(int height)
 
 Control* Control::ResizeClientArea(int width, int height)
 {
+    // A form not made yet takes the outer size its frame will need, so that
+    // its window is made at that size instead of resized afterwards. Should
+    // the frame turn out otherwise, the lines below put it right.
+    if (!r_.window && r_.isForm && width > 0 && height > 0) {
+        RECT outer = {0, 0, ScaleToDpi(width, r_.dpi), ScaleToDpi(height, r_.dpi)};
+        if (AdjustWindowRectEx(&outer, r_.style, FALSE, r_.exStyle)) {
+            RECT b = DeviceBounds(this);
+            b.right = b.left + Width(outer);
+            b.bottom = b.top + Height(outer);
+            SetDeviceBounds(this, b);
+        }
+    }
     if (width > 0)
         SetClientWidth(width);
     if (height > 0)
@@ -223,7 +238,6 @@ void RunTextFit(Control* control)
         return;
     std::string text = r.text;
     SIZE measured = {0, 0};
-    control->MakeWindow();
     if (!text.empty()) {
         // An italic text leans beyond its advance width.
         if (r.font && r.font->LogFont().lfItalic)
@@ -234,6 +248,7 @@ void RunTextFit(Control* control)
     b.right = b.left + std::max<int>(measured.cx + ScaleToDpi(r.fitWidth, r.dpi), ScaleToDpi(r.minWidth, r.dpi));
     b.bottom = b.top + std::max<int>(measured.cy + ScaleToDpi(r.fitHeight, r.dpi), ScaleToDpi(r.minHeight, r.dpi));
     SetDeviceBounds(control, b);
+    control->MakeWindow();
 }
 
 namespace {

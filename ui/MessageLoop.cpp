@@ -53,8 +53,10 @@ void RunMainLoop(Control*& form)
 {
     AppRunning = true;
     AppMainForm = form;
-    if (form)
-        form->MakeWindow();
+    // Painted at once, as a window shown at start-up should be, rather than
+    // after whatever the queue holds by then.
+    if (form && form->MakeWindow())
+        UpdateWindow(form->Window());
     while (!AppTerminated) {
         WaitMessage();
         PumpPendingMessages(form);
