@@ -190,6 +190,18 @@ bool IsShownOrPending(Control* control)
     return (r.style & WS_VISIBLE) != 0;
 }
 
+namespace {
+
+// The parent's window is made for the question if it has none yet.
+bool ParentIsHidden(Control* control)
+{
+    Control* parent = Rec(control).parent;
+    HWND parentWindow = parent ? parent->GetHandle() : nullptr;
+    return parentWindow && !IsWindowVisible(parentWindow);
+}
+
+} // namespace
+
 HWND Control::GetHandle()
 {
     if (r_.window)
@@ -199,6 +211,13 @@ HWND Control::GetHandle()
         return r_.window;
     }
     const bool wantsShowing = (r_.style & WS_VISIBLE) != 0;
+    // Under a parent that is not on the screen a child is made visible at
+    // once: nothing of it can be seen before it is ready, and showing it
+    // afterwards would cost every such child a move of its own.
+    if (wantsShowing && !r_.isForm && ParentIsHidden(this)) {
+        MakeWindow();
+        return r_.window;
+    }
     r_.style &= ~WS_VISIBLE;
     if (MakeWindow() && wantsShowing)
         r_.showPending = true;

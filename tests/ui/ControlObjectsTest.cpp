@@ -88,8 +88,9 @@ TEST_F(ControlObjects, KindsHaveTheirClassStyleAndDefaultSize)
         HWND window = control->GetHandle();
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(ClassNameOf(window), kind.className);
-        // GetHandle creates a window hidden until the next MakeWindow.
-        EXPECT_EQ(seen.style, kind.style & ~WS_VISIBLE);
+        // Under a form not on the screen the window is made with its style;
+        // nothing of it shows before the form does.
+        EXPECT_EQ(seen.style, kind.style);
         EXPECT_EQ(seen.exStyle, kind.exStyle);
         EXPECT_EQ(seen.width, kind.width);
         EXPECT_FALSE(IsWindowVisible(window));
@@ -128,13 +129,14 @@ TEST_F(ControlObjects, WindowsAreMadeOnlyWhenNeeded)
     EXPECT_EQ(button->GetLeft(), 10);
     EXPECT_EQ(button->GetWidth(), 80);
 
-    // Asking for the button's handle makes the form's window too, both hidden.
+    // Asking for the button's handle makes the form's window too, hidden;
+    // the button is made visible within it, so it shows with the form.
     HWND window = button->GetHandle();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(form->HasWindow());
     EXPECT_FALSE(IsWindowVisible(form->Window()));
-    EXPECT_FALSE(StyleOf(window) & WS_VISIBLE);
-    EXPECT_TRUE(button->IsVisible());   // shown by the next MakeWindow
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(StyleOf(window) & WS_VISIBLE);
 
     form->MakeWindow();
     EXPECT_TRUE(IsWindowVisible(form->Window()));
@@ -146,6 +148,15 @@ TEST_F(ControlObjects, WindowsAreMadeOnlyWhenNeeded)
     EXPECT_EQ(rect.left - origin.x, 10);
     EXPECT_EQ(rect.top - origin.y, 20);
     EXPECT_EQ(rect.right - rect.left, 80);
+
+    // On a form on the screen a new child waits hidden, however it is set
+    // up, until the next MakeWindow shows it.
+    Control* late = CreateButton(form, "Late");
+    HWND lateWindow = late->GetHandle();
+    EXPECT_FALSE(StyleOf(lateWindow) & WS_VISIBLE);
+    EXPECT_TRUE(late->IsVisible());
+    form->MakeWindow();
+    EXPECT_TRUE(IsWindowVisible(lateWindow));
 }
 
 TEST_F(ControlObjects, HiddenByChoiceStaysHidden)
