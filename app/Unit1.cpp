@@ -42,7 +42,9 @@ Control* BuildForm(MainWindow* w, Control* parent)
     AddToFreeList(form, w);
     form->SetFilesDroppedHandler(&TakeDroppedFiles, w);
 
-    form->ResizeClientArea(533, 416);
+    // Centred before anything makes its window, so that it is made where it
+    // stands.
+    form->ResizeClientArea(533, 416)->CenterWindow();
     form->SetIconFromResource(GetModuleHandleA(nullptr), "MAIN");
     form->GetFont()->SetFontField(FontHeightField, 10);
     form->GetFont()->SetFontName("MS Sans Serif");
@@ -195,7 +197,6 @@ void BuildMainWindow(MainWindow*& window, Control* parent)
     CreateControls(window, form);
     WireControls(window, form);
 
-    form->CenterWindow();
     form->SetResizable(false);
     // The fixed-size filter greys Size in the system menu when the menu is
     // initialised; doing it now shows it greyed from the start.

@@ -305,6 +305,7 @@ bool Control::MakeWindow()
         const int dpi = WindowDpi(window);
         if (dpi != r_.dpi)
             ChangeDpi(this, dpi);
+        ApplyAskedClientSize(this);
         SendFormIcon(this);
     }
 

@@ -70,6 +70,7 @@ struct ControlRecord {
     int8_t extraTop = 0, extraBottom = 0, extraLeft = 0, extraRight = 0;
     uint8_t threeD = 3;                 // bit 0 sunken edge; bit 1 children take their own choice
     RECT bounds = {0, 0, 0, 0};         // in pixels at dpi, as Win32 has them
+    SIZE clientAsked = {0, 0};          // a form's client size asked before its window existed
     int dpi = 96;                       // the monitor's: the layer scales 96-DPI layouts to it
     std::unique_ptr<PaintContext> paintContext;
     int selectionIndex = 0;
@@ -107,7 +108,8 @@ class Control : public LayerObject {
 public:
     // ---- window ----
     // The handle, creating the window (and its parents' windows) first. A
-    // window created here starts hidden and is shown by the next MakeWindow,
+    // window created here on a parent on the screen starts hidden and is
+    // shown by the next MakeWindow,
     // unless visibility was set explicitly. 0 when creation failed.
     HWND GetHandle();
     // The handle if the window exists; never creates it.

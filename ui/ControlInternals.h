@@ -84,6 +84,9 @@ RECT DeviceBounds(Control* control);
 void SetDeviceBounds(Control* control, const RECT& bounds);
 // Lays the form and everything on it out again at dpi.
 void ChangeDpi(Control* form, int dpi);
+// The client size asked of a form before its window was made, now measured
+// against the window's real frame.
+void ApplyAskedClientSize(Control* form);
 bool DpiChangeFilter(Control* control, MessageRecord& message, LRESULT* result, void* data);
 
 // Fonts.cpp

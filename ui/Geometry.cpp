@@ -156,22 +156,34 @@ Control* Control::SetClientHeight(int height)
 Control* Control::ResizeClientArea(int width, int height)
 {
     // A form not made yet takes the outer size its frame will need, so that
-    // its window is made at that size instead of resized afterwards. Should
-    // the frame turn out otherwise, the lines below put it right.
-    if (!r_.window && r_.isForm && width > 0 && height > 0) {
+    // its window is made at that size, and where it will stand, instead of
+    // made and then moved; once made, the size is checked against its frame.
+    if (!r_.window && r_.isForm) {
+        r_.clientAsked = {width, height};
         RECT outer = {0, 0, ScaleToDpi(width, r_.dpi), ScaleToDpi(height, r_.dpi)};
-        if (AdjustWindowRectEx(&outer, r_.style, FALSE, r_.exStyle)) {
-            RECT b = DeviceBounds(this);
+        AdjustWindowRectEx(&outer, r_.style, FALSE, r_.exStyle);
+        RECT b = DeviceBounds(this);
+        if (width > 0)
             b.right = b.left + Width(outer);
+        if (height > 0)
             b.bottom = b.top + Height(outer);
-            SetDeviceBounds(this, b);
-        }
+        SetDeviceBounds(this, b);
+        return this;
     }
     if (width > 0)
         SetClientWidth(width);
     if (height > 0)
         SetClientHeight(height);
     return this;
+}
+
+void ApplyAskedClientSize(Control* form)
+{
+    ControlRecord& r = Rec(form);
+    const SIZE asked = r.clientAsked;
+    r.clientAsked = {0, 0};
+    if (asked.cx > 0 || asked.cy > 0)
+        form->ResizeClientArea(asked.cx, asked.cy);
 }
 
 RECT Control::GetClientArea()
@@ -199,7 +211,9 @@ Control* Control::CenterWindow()
         area = {ScaleToDpi(area.left, dpi), ScaleToDpi(area.top, dpi), ScaleToDpi(area.right, dpi),
                 ScaleToDpi(area.bottom, dpi)};
     }
-    GetHandle();
+    // A form whose size is known is centred before its window is made.
+    if (!(r_.isForm && !r_.window && !IsRectEmpty(&r_.bounds)))
+        GetHandle();
     const RECT b = DeviceBounds(this);
     const int left = (Width(area) - Width(b)) >> 1;
     const int top = (Height(area) - Height(b)) >> 1;

@@ -85,10 +85,16 @@ TEST_F(Properties, ResizeWithZeroKeepsThatDimension)
     form->ResizeClientArea(0, 0);
     EXPECT_EQ(form->GetWidth(), width);
     EXPECT_EQ(form->GetHeight(), height);
+    // Asked before the form's window exists, the size holds once it is made.
+    ASSERT_FALSE(form->HasWindow());
     form->ResizeClientArea(533, 416);
     RECT client;
-    GetClientRect(form->Window(), &client);
+    GetClientRect(form->GetHandle(), &client);
     EXPECT_EQ(client.right, 533);
+    EXPECT_EQ(client.bottom, 416);
+    form->ResizeClientArea(300, 0);
+    GetClientRect(form->Window(), &client);
+    EXPECT_EQ(client.right, 300);
     EXPECT_EQ(client.bottom, 416);
 }
 
