@@ -71,7 +71,7 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     // Hidden only once the main form is enabled again, so that Windows hands
     // the activation back to it rather than to another program.
     if (shownLive)
-        TheOutputWindow->FormControl->SetVisible(false);
+        GetOutputWindow()->FormControl->SetVisible(false);
     // The session is ending or the program was asked to quit: nobody is
     // there to read anything.
     const bool anyoneThere = !AppTerminated;
