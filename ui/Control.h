@@ -108,9 +108,9 @@ class Control : public LayerObject {
 public:
     // ---- window ----
     // The handle, creating the window (and its parents' windows) first. A
-    // window created here on a parent on the screen starts hidden and is
-    // shown by the next MakeWindow,
-    // unless visibility was set explicitly. 0 when creation failed.
+    // window created here on a parent that is on the screen starts hidden
+    // and is shown by the next MakeWindow, unless visibility was set
+    // explicitly. 0 when creation failed.
     HWND GetHandle();
     // The handle if the window exists; never creates it.
     HWND Window() const { return r_.window; }

@@ -159,7 +159,10 @@ Control* Control::ResizeClientArea(int width, int height)
     // its window is made at that size, and where it will stand, instead of
     // made and then moved; once made, the size is checked against its frame.
     if (!r_.window && r_.isForm) {
-        r_.clientAsked = {width, height};
+        if (width > 0)
+            r_.clientAsked.cx = width;
+        if (height > 0)
+            r_.clientAsked.cy = height;
         RECT outer = {0, 0, ScaleToDpi(width, r_.dpi), ScaleToDpi(height, r_.dpi)};
         AdjustWindowRectEx(&outer, r_.style, FALSE, r_.exStyle);
         RECT b = DeviceBounds(this);
@@ -211,8 +214,8 @@ Control* Control::CenterWindow()
         area = {ScaleToDpi(area.left, dpi), ScaleToDpi(area.top, dpi), ScaleToDpi(area.right, dpi),
                 ScaleToDpi(area.bottom, dpi)};
     }
-    // A form whose size is known is centred before its window is made.
-    if (!(r_.isForm && !r_.window && !IsRectEmpty(&r_.bounds)))
+    // A form whose size is known is centred without making its window.
+    if (!r_.isForm || IsRectEmpty(&r_.bounds))
         GetHandle();
     const RECT b = DeviceBounds(this);
     const int left = (Width(area) - Width(b)) >> 1;
