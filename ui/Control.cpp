@@ -6,7 +6,6 @@
 #include "ui/Fonts.h"
 #include <algorithm>
 #include <cctype>
-#include <map>
 
 namespace velmora {
 
@@ -16,11 +15,17 @@ namespace {
 // up: clear of IDOK, IDCANCEL and the other small ids the system gives meaning.
 uint16_t nextControlId = 0x8000;
 
-// The Win32 procedure each layer class was derived from, by class name.
-std::map<std::string, WNDPROC>& BaseProcedures()
+// A layer class registered so far, by its upper-case name, with the Win32
+// procedure it was derived from (none for a form). There are a handful.
+struct DerivedClass {
+    std::string name;
+    WNDPROC base;
+};
+
+std::vector<DerivedClass>& DerivedClasses()
 {
-    static std::map<std::string, WNDPROC> procedures;
-    return procedures;
+    static std::vector<DerivedClass> classes;
+    return classes;
 }
 
 std::string UpperCase(std::string text)
@@ -92,12 +97,25 @@ Control::Control()
 
 Control::~Control() = default;
 
-bool IsLayerWindow(HWND window)
+namespace {
+
+const DerivedClass* DerivedClassOf(HWND window)
 {
     char name[256] = "";
     if (!window || !GetClassNameA(window, name, sizeof name))
-        return false;
-    return BaseProcedures().count(UpperCase(name)) != 0;
+        return nullptr;
+    const std::string upper = UpperCase(name);
+    for (const DerivedClass& derived : DerivedClasses())
+        if (derived.name == upper)
+            return &derived;
+    return nullptr;
+}
+
+} // namespace
+
+bool IsLayerWindow(HWND window)
+{
+    return DerivedClassOf(window) != nullptr;
 }
 
 Control* ControlFromWindow(HWND window)
@@ -109,12 +127,8 @@ Control* ControlFromWindow(HWND window)
 
 WNDPROC BaseProcedureOfClass(HWND window)
 {
-    char name[256] = "";
-    if (!GetClassNameA(window, name, sizeof name))
-        return nullptr;
-    auto& procedures = BaseProcedures();
-    auto found = procedures.find(UpperCase(name));
-    return found == procedures.end() ? nullptr : found->second;
+    const DerivedClass* derived = DerivedClassOf(window);
+    return derived ? derived->base : nullptr;
 }
 
 void BindControlToWindow(Control* control, HWND window)
@@ -274,7 +288,7 @@ bool Control::MakeWindow()
         windowClass.lpfnWndProc = &LayerWindowProcedure;
         if (!RegisterClassA(&windowClass))
             return false;
-        BaseProcedures()[UpperCase(registeredName)] = base;
+        DerivedClasses().push_back({UpperCase(registeredName), base});
     }
 
     int x = r_.bounds.left, y = r_.bounds.top;
