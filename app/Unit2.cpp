@@ -8,13 +8,13 @@
 
 namespace velmora {
 
-OutputWindow* TheOutputWindow = nullptr;
-
 namespace {
+
 constexpr uint16_t MemoOptions = EditMultiLine;   // both scroll bars, editable
 constexpr char kOkCaption[] = "OK";
 constexpr char kCancelCaption[] = "Cancel";
-}
+
+OutputWindow* TheOutputWindow = nullptr;
 
 void BuildOutputWindow(OutputWindow*& window, Control* parent)
 {
@@ -34,6 +34,8 @@ void BuildOutputWindow(OutputWindow*& window, Control* parent)
     window->OutputMemo->SetKeyDownHandler(&CancelOutputOnEscape, window);
     window->OkButton->SetKeyDownHandler(&CancelOutputOnEscape, window);
 }
+
+} // namespace
 
 OutputWindow* GetOutputWindow()
 {

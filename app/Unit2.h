@@ -20,16 +20,11 @@ public:
     bool RunInProgress = false;
 };
 
-// The program's one Output window, from its first use to the end.
-extern OutputWindow* TheOutputWindow;
-
-// The Output window, built the first time it is asked for, owned by the
-// main window. Nothing needs it before a tool has run; built at start-up it
-// would only delay the main window's first paint.
+// The program's one Output window, built hidden the first time it is asked
+// for and kept to the end, owned by the main window. Nothing needs it before
+// a tool has run; built at start-up it would only delay the main window's
+// first paint.
 OutputWindow* GetOutputWindow();
-
-// Builds the hidden window, owned by parent (the main window's form).
-void BuildOutputWindow(OutputWindow*& window, Control* parent);
 
 // Fills the text box with text, byte for byte, and waits until the user has
 // pressed OK or the close box; the window is hidden again afterwards.

@@ -220,15 +220,12 @@ HWND Control::GetHandle()
 {
     if (r_.window)
         return r_.window;
-    if (r_.visibilitySet) {
-        MakeWindow();
-        return r_.window;
-    }
     const bool wantsShowing = (r_.style & WS_VISIBLE) != 0;
-    // Under a parent that is not on the screen a child is made visible at
-    // once: nothing of it can be seen before it is ready, and showing it
-    // afterwards would cost every such child a move of its own.
-    if (wantsShowing && !r_.isForm && ParentIsHidden(this)) {
+    // Made with its style as it stands when its visibility was chosen, or
+    // under a parent that is not on the screen: nothing of such a child can
+    // be seen before it is ready, and showing it afterwards would cost every
+    // such child a move of its own.
+    if (r_.visibilitySet || (wantsShowing && !r_.isForm && ParentIsHidden(this))) {
         MakeWindow();
         return r_.window;
     }
