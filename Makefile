@@ -27,7 +27,7 @@ run: build
 	@VELMORA_BUILD=$(CURDIR)/$(BUILD) tools/setup/run-velmora.sh
 
 test: build
-	@tools/setup/runs-32bit.sh || echo "The shipped 32-bit velmora.exe is not driven: this machine runs no 32-bit programs, so the suites drive the x86_64 build only."
+	@why=$$(tools/setup/wine32-ready.sh --why) || echo "The shipped 32-bit velmora.exe is not driven: $$why, so the suites drive the x86_64 build only."
 	@VELMORA_BUILD=$(CURDIR)/$(BUILD) VELMORA_KEEPER=$(CURDIR)/$(BUILD)/tools/keeper/keeper.exe \
 	  tools/setup/with-display.sh --private ctest --test-dir $(BUILD) --output-on-failure
 

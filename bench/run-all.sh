@@ -11,13 +11,13 @@ export VELMORA_BIN="${VELMORA_BIN:-$build}"
 bench_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 ship=${VELMORA_SHIP_EXE:-$bench_dir/../build/i686/app/velmora.exe}
 # The start-up benchmark measures the shipped 32-bit build as well where
-# Wine can run it (wine32 needs a kernel that runs 32-bit programs).
-if "$bench_dir/../tools/setup/runs-32bit.sh" && [ -f "$ship" ]; then
+# Wine can run it (wine32 is installed and starts).
+if why=$("$bench_dir/../tools/setup/wine32-ready.sh" --why) && [ -f "$ship" ]; then
   VELMORA_SHIP_BUILD=$(cd "$(dirname "$ship")/.." && pwd)
   export VELMORA_SHIP_BUILD
 else
   unset VELMORA_SHIP_BUILD
-  echo "The shipped 32-bit velmora.exe is not measured: this machine runs no 32-bit programs, so only the x86_64 build is."
+  echo "The shipped 32-bit velmora.exe is not measured: ${why:-it is not built}, so only the x86_64 build is."
 fi
 
 status=0

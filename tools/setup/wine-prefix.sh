@@ -15,7 +15,7 @@ install_fonts() {
 # common controls), which wineboot makes only while wine32 is installed: a
 # prefix made before wine32 came is made again, once.
 wow64=0
-[ -x /usr/lib/wine/wine ] && "$(dirname "${BASH_SOURCE[0]}")/runs-32bit.sh" && wow64=1
+"$(dirname "${BASH_SOURCE[0]}")/wine32-ready.sh" && wow64=1
 if [ -f "$WINEPREFIX/.velmora-ready" ] && { [ $wow64 = 0 ] || [ -f "$WINEPREFIX/.velmora-wow64" ]; }; then
   install_fonts
   exit 0
