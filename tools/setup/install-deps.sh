@@ -41,12 +41,15 @@ have zip                        || need+=(zip)
 # i386 ones). That alone stops nothing: what the index lacks shows when a
 # package cannot be installed.
 indexed=0
+first_error() { printf '%s\n' "$1" | grep '^E:' | head -n 1; }
+last_error() { printf '%s\n' "$1" | grep '^E:' | tail -n 1; }
 update_index() {
   [ $indexed = 1 ] && return 0
   indexed=1
-  apt_get update -qq && return 0
-  echo "apt-get update reported errors; trying it once more"
-  apt_get update -qq && return 0
+  local log
+  log=$(apt_get update -qq 2>&1) && return 0
+  echo "apt-get update reported errors ($(first_error "$log")); trying it once more"
+  log=$(apt_get update -qq 2>&1) && return 0
   echo "apt-get update still reports errors; installing anyway"
 }
 
@@ -93,7 +96,7 @@ install_wine32() {
   # later update fetch its index, and fail with it.
   if [ $added = 1 ]; then $SUDO dpkg --remove-architecture i386 || true; fi
   local reason
-  reason=$(printf '%s\n' "$log" | grep '^E:' | tail -n 1)
+  reason=$(last_error "$log")
   [ -n "$reason" ] || reason=$(printf '%s\n' "$log" | tail -n 1)
   local line="wine32 could not be installed ($reason): the 32-bit pass over the shipped velmora.exe is skipped."
   echo "$line"
