@@ -15,9 +15,6 @@ class Control;
 // false and leave value as it was.
 bool QueryText(const std::string& title, const std::string& prompt, std::string& value);
 
-// The text after OK, otherwise the default text.
-std::string PromptText(const std::string& title, const std::string& prompt, const std::string& defaultText);
-
 // Click event of OK and Cancel; the context is the dialog's form.
 void EndQuery(Control* form, Control* sender);
 
