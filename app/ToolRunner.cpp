@@ -2,6 +2,7 @@
 #include "app/LiveRun.h"
 #include "app/Unit2.h"
 #include "ops/ProcessExecution.h"
+#include "ops/SystemMessage.h"
 #include "ops/ToolOutcome.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
@@ -9,7 +10,7 @@
 
 namespace velmora {
 
-DWORD LastToolError = 0;
+std::string ToolPath;
 
 namespace {
 
@@ -19,16 +20,16 @@ constexpr int kNoConsole = 0;
 
 // Everything in a folder the run made is the run's own work; the last file
 // of a stopped run may be cut short, so none of it is kept.
-void RemoveFilesIn(const std::string& folder)
+void RemoveFilesIn(const WideText& folder)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Joined(folder, L"\\*").data(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            DeleteFileA((folder + "\\" + found.cFileName).c_str());
-    } while (FindNextFileA(search, &found));
+            DeleteFileW(Joined(Joined(folder, L"\\"), found.cFileName).data());
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
@@ -36,34 +37,71 @@ void ClearTraces(const ProcessResult& result, const RunTraces& traces)
 {
     const bool failed = !result.ended || result.exitCode != 0 || result.runError != 0;
     if (result.cancelled && !traces.newFile.empty())
-        DeleteFileA(traces.newFile.c_str());
+        DeleteFileW(traces.newFile.data());
     if (result.cancelled && !traces.newFolder.empty())
         RemoveFilesIn(traces.newFolder);
     // Removing a folder fails while anything is in it, which is the point.
     if (failed && !traces.newFolder.empty())
-        RemoveDirectoryA(traces.newFolder.c_str());
+        RemoveDirectoryW(traces.newFolder.data());
 }
 
-std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, const RunTraces& traces,
-                      const std::string& successNote)
+// A hard link costs nothing and needs no room; a copy stands in where the
+// disk takes no links (FAT, exFAT, many shares).
+bool MakeLinks(const ToolRun& run)
+{
+    for (const auto& [link, file] : run.links) {
+        if (CreateHardLinkW(link.data(), file.data(), nullptr) || CopyFileW(file.data(), link.data(), TRUE))
+            continue;
+        const DWORD error = GetLastError();
+        ShowNotice("pdftk cannot be given this file under a name it can take, because no temporary name "
+                   "could be made beside it:\r\n" + ShownAnsi(file) + "\r\n" + SystemMessageText(error));
+        return false;
+    }
+    return true;
+}
+
+void RemoveLinks(const ToolRun& run)
+{
+    for (const auto& [link, file] : run.links)
+        DeleteFileW(link.data());
+}
+
+// The notice's addition when the written output cannot take its name.
+std::string NameOutput(const ToolRun& run, bool wentWell)
+{
+    if (run.written.empty())
+        return std::string();
+    if (!wentWell) {
+        DeleteFileW(run.written.data());
+        return std::string();
+    }
+    if (MoveFileExW(run.written.data(), run.output.data(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+        return std::string();
+    const DWORD error = GetLastError();
+    return "\r\nThe output could not be given its name " + ShownAnsi(run.output) + ": " +
+           SystemMessageText(error) + "\r\nIt is kept as " + ShownAnsi(run.written);
+}
+
+std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, const RunTraces& traces)
 {
     if (result.cancelled && !traces.replacedFile.empty())
-        return outcome.notice + "\r\n" + traces.replacedFile + " may be incomplete.";
-    if (outcome.code == 0 && !successNote.empty())
-        return outcome.notice + "\r\n" + successNote;
+        return outcome.notice + "\r\n" + ShownAnsi(traces.replacedFile) + " may be incomplete.";
     return outcome.notice;
 }
 
 } // namespace
 
-void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
-             const RunTraces& traces, const std::string& successNote)
+void RunTool(const ToolRun& run, const RunTraces& traces)
 {
+    if (!MakeLinks(run)) {
+        RemoveLinks(run);
+        return;
+    }
     ProcessResult result;
     bool shownLive = false;
     {
         LiveRun live(GetOutputWindow());
-        result = RunCaptured(toolPath, arguments + " verbose", folder, kNoConsole, INFINITE, &live);
+        result = RunCaptured(ToolPath, run.call.arguments + kVerboseSuffix, run.folder, kNoConsole, INFINITE, &live);
         shownLive = live.IsShown();
         if (shownLive && !result.cancelled && !AppTerminated)
             live.ShowWhole(result.output);
@@ -72,16 +110,17 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     // the activation back to it rather than to another program.
     if (shownLive)
         GetOutputWindow()->FormControl->SetVisible(false);
+    RemoveLinks(run);
     // The session is ending or the program was asked to quit: nobody is
     // there to read anything.
     const bool anyoneThere = !AppTerminated;
     if (!shownLive && anyoneThere && !result.output.empty())
         ShowOutputText(GetOutputWindow(), result.output);
     ClearTraces(result, traces);
-    ToolOutcome outcome = JudgeToolRun(result);
-    LastToolError = outcome.code;
+    const ToolOutcome outcome = JudgeToolRun(result);
+    const std::string naming = NameOutput(run, outcome.code == 0);
     if (anyoneThere)
-        ShowNotice(NoticeFor(result, outcome, traces, successNote));
+        ShowNotice(NoticeFor(result, outcome, traces) + naming);
 }
 
 } // namespace velmora

@@ -1,96 +1,93 @@
 #include "app/actions/ActionSteps.h"
-#include "app/FindTool.h"
+#include "app/ChosenPdf.h"
+#include "app/MainWindow.h"
 #include "app/ToolRunner.h"
-#include "app/Unit1.h"
 #include "ops/SingleFileArguments.h"
-#include "ops/ToolLocation.h"
 #include "ops/SystemMessage.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBoxes.h"
-#include <windows.h>
 
 namespace velmora {
 
-std::optional<HandedName> HandOnChosenFile(const WideText& path)
-{
-    if (path.empty())
-        return std::nullopt;
-    HandedName name = NameToHandOn(path.data());
-    if (name.path.empty()) {
-        ShowNotice(UnnamableNotice(path.data()));
-        return std::nullopt;
-    }
-    return name;
-}
-
-std::optional<HandedName> ChooseInputPdf(MainWindow* window)
+std::optional<WideText> ChooseInputPdf(MainWindow* window)
 {
     FileDialog* dialog = window->PdfFileDialog;
-    // The name as the command line gave it, not as handed on: a short name
-    // confirmed in the dialog would no longer tell that it is one.
-    if (!CmdLineFile.empty())
-        ProposeFile(dialog, CmdLineFileWide.data());
-    if (!RunFileDialog(dialog))
+    if (!NamedPdf.empty())
+        ProposeFile(dialog, NamedPdf.data());
+    if (!RunFileDialog(dialog) || dialog->wideFileName.empty())
         return std::nullopt;
-    return HandOnChosenFile(dialog->wideFileName);
+    return dialog->wideFileName;
 }
 
-ToolCall NotingShortName(ToolCall call, const HandedName& input)
+bool Exists(const WideText& path)
 {
-    if (!input.isShortName)
-        return call;
-    // The file when the call names it, else the folder the run writes into.
-    if (!call.outputFile.empty())
-        call.note = ShortNameNote(OutputPath(call));
-    else
-        call.note = ShortNameNote(call.folderToCreate.empty() ? call.folder : call.folderToCreate);
-    return call;
+    return GetFileAttributesW(path.data()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool EnsureFolder(const std::string& folder)
+std::string FreeTemporaryName(const WideText& folder, const char* ending)
 {
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    static unsigned serial = 0;
+    for (;;) {
+        const std::string name = TemporaryName(GetCurrentProcessId(), serial++, ending);
+        if (!Exists(Joined(folder, WideFromAnsi(name).data())))
+            return name;
+    }
+}
+
+InputName NameForTool(const WideText& path, bool withShortName)
+{
+    const InputName named = NameInput(path, "", withShortName);
+    if (!named.linked)
+        return named;
+    return NameInput(path, FreeTemporaryName(named.folder, ".pdf"), withShortName);
+}
+
+bool EnsureFolder(const WideText& folder)
+{
+    const DWORD attributes = GetFileAttributesW(folder.data());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return true;
-    if (CreateDirectoryA(folder.c_str(), nullptr))
+    if (CreateDirectoryW(folder.data(), nullptr))
         return true;
     // A file of that name in the way gives "already exists", which would
     // puzzle; say plainly that the folder could not be made, then why.
     const DWORD error = GetLastError();
-    ShowNotice(FolderNotCreatedNotice(folder) + "\r\n" + SystemMessageText(error));
+    ShowNotice(FolderNotCreatedNotice(ShownAnsi(folder)) + "\r\n" + SystemMessageText(error));
     return false;
 }
 
-bool MayReplaceOutput(const ToolCall& call)
+bool MayReplaceOutput(const ToolRun& run)
 {
-    const std::string output = OutputPath(call);
-    if (output.empty() || !FileExists(output))
+    if (run.output.empty() || !Exists(run.output))
         return true;
     // No is the default: Enter on a box that came as a surprise keeps the file.
     const UINT question = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
-    return ShowMessageBox(ReplaceQuestion(output), question) == IDYES;
+    return ShowMessageBox(ReplaceQuestion(ShownAnsi(run.output)), question) == IDYES;
 }
 
-void RunToolCall(const ToolCall& call)
+void RunPlanned(const ToolRun& run)
 {
     RunTraces traces;
-    if (!call.folderToCreate.empty()) {
-        if (GetFileAttributesA(call.folderToCreate.c_str()) == INVALID_FILE_ATTRIBUTES)
-            traces.newFolder = call.folderToCreate;
-        if (!EnsureFolder(call.folderToCreate))
+    if (!run.folderToCreate.empty()) {
+        if (!Exists(run.folderToCreate))
+            traces.newFolder = run.folderToCreate;
+        if (!EnsureFolder(run.folderToCreate))
             return;
     }
-    if (!call.outputFile.empty()) {
-        const std::string output = OutputPath(call);
-        (FileExists(output) ? traces.replacedFile : traces.newFile) = output;
+    if (!run.output.empty()) {
+        // A written output reaches the real one only after a good run.
+        if (!run.written.empty())
+            traces.newFile = run.written;
+        else
+            (Exists(run.output) ? traces.replacedFile : traces.newFile) = run.output;
     }
-    RunTool(ToolPath, call.arguments, call.folder, traces, call.note);
+    RunTool(run, traces);
 }
 
-void RunToolCallAskingFirst(const ToolCall& call)
+void RunAskingFirst(const ToolRun& run)
 {
-    if (MayReplaceOutput(call))
-        RunToolCall(call);
+    if (MayReplaceOutput(run))
+        RunPlanned(run);
 }
 
 } // namespace velmora

@@ -1,5 +1,5 @@
 #include "app/actions/PageSelectionActions.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "app/actions/ActionSteps.h"
 #include "ops/PageSelectionArguments.h"
 #include "ui/Control.h"
@@ -31,8 +31,10 @@ void CatPages(MainWindow* window, Control*)
         return;
     }
     auto input = ChooseInputPdf(window);
-    if (input)
-        RunToolCallAskingFirst(NotingShortName(CatCall(input->path, ReadCatFields(window)), *input));
+    if (!input)
+        return;
+    const CatFields fields = ReadCatFields(window);
+    RunAskingFirst(PlanOnInput(*input, [&fields](const std::string& name) { return CatCall(name, fields); }));
 }
 
 void RemovePages(MainWindow* window, Control*)
@@ -41,11 +43,9 @@ void RemovePages(MainWindow* window, Control*)
     if (!input)
         return;
     std::string ranges = kRemoveDefault;
-    if (!QueryText(kRemoveTitle, kRemovePrompt, ranges))
+    if (!QueryText(kRemoveTitle, kRemovePrompt, ranges) || !RemoveCall("", ranges))
         return;
-    auto call = RemoveCall(input->path, ranges);
-    if (call)
-        RunToolCallAskingFirst(NotingShortName(*call, *input));
+    RunAskingFirst(PlanOnInput(*input, [&ranges](const std::string& name) { return *RemoveCall(name, ranges); }));
 }
 
 } // namespace velmora

@@ -74,21 +74,22 @@ TEST(MultiFileArguments, ProposesAJoinTargetOutsideTheFolder)
     EXPECT_EQ(ProposedJoinTarget("C:\\" + hyou, documents, 932), "C:\\" + hyou + ".pdf");
 }
 
-// The tool's own *.pdf would find a short-named file by its long name, which
-// it cannot open: such a folder's files are listed one by one.
-TEST(MultiFileArguments, ListsTheFolderOnlyWhenAFileNeedsItsShortName)
+// The tool's own *.pdf would find a file by a long name it cannot open:
+// unless every file is plain, the folder's files are listed one by one.
+TEST(MultiFileArguments, ListsTheFolderOnlyWhenAFileIsNotPlain)
 {
-    FolderPdfs pdfs;
-    pdfs.folder = "C:\\Scans";
-    pdfs.files = {"C:\\Scans\\a.pdf", "C:\\Scans\\ABCD~1.PDF"};
-    ToolCall wildcard = JoinCall(pdfs, "C:\\all.pdf");
+    std::vector<InputName> files(2);
+    files[0].name = "C:\\Scans\\a.pdf";
+    files[1].name = "C:\\Scans\\b.pdf";
+    ToolCall wildcard = JoinCall("C:\\Scans", files, "C:\\all.pdf");
     EXPECT_EQ(wildcard.arguments, "*.pdf cat output \"C:\\all.pdf\"");
     EXPECT_EQ(wildcard.folder, "C:\\Scans");
 
-    pdfs.listed = true;
-    ToolCall listed = JoinCall(pdfs, "C:\\all.pdf");
-    EXPECT_EQ(listed.arguments, "\"C:\\Scans\\a.pdf\" \"C:\\Scans\\ABCD~1.PDF\"  cat output \"C:\\all.pdf\"");
-    EXPECT_EQ(listed.folder, "C:\\Scans");
+    files[1].name = "ABCD~1.PDF";
+    files[1].plain = false;
+    ToolCall listed = JoinCall("C:\\Scans", files, "C:\\all.pdf");
+    EXPECT_EQ(listed.arguments, "\"C:\\Scans\\a.pdf\" \"ABCD~1.PDF\"  cat output \"C:\\all.pdf\"");
+    EXPECT_EQ(listed.folder, "C:\\Scans\\");
     EXPECT_EQ(listed.outputFile, "C:\\all.pdf");
 }
 
