@@ -100,7 +100,7 @@ Control* CreateQueryButton(Control* form, const char* caption, intptr_t code, in
 
 } // namespace
 
-bool QueryText(const std::string& title, const std::string& prompt, std::string& value)
+bool QueryText(const std::string& title, const std::string& prompt, std::string& value, bool hidden)
 {
     QueryScope scope;
     Control* form = scope.form = CreateForm(AppMainForm, title);
@@ -120,7 +120,7 @@ bool QueryText(const std::string& title, const std::string& prompt, std::string&
     label->SetHeight(label->GetPaintContext()->GetTextHeight(prompt));
     label->SetWidth(label->GetPaintContext()->GetTextWidth(prompt));
 
-    Control* edit = CreateEditBox(form, 0);
+    Control* edit = CreateEditBox(form, hidden ? EditPassword : 0);
     edit->SetBorder(true)->SetColor(RGB(255, 255, 255));
     edit->SetLeft(label->GetLeft())->SetTop(label->GetTop() + label->GetHeight() + 5);
     edit->SetWidth(u.Across(164));

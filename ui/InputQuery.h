@@ -13,7 +13,8 @@ class Control;
 // form takes no input until it ends. True when it ended with OK; value then
 // holds the text. Cancel, Escape, the close box and the program's end give
 // false and leave value as it was.
-bool QueryText(const std::string& title, const std::string& prompt, std::string& value);
+// hidden shows each typed character as a bullet, for a password.
+bool QueryText(const std::string& title, const std::string& prompt, std::string& value, bool hidden = false);
 
 // Click event of OK and Cancel; the context is the dialog's form.
 void EndQuery(Control* form, Control* sender);

@@ -201,3 +201,21 @@ TEST_F(ModalForms, InputQueryDisablesTheMainFormUntilItEnds)
         EXPECT_EQ(GetFocus(), mainButton->Window());
     }
 }
+
+// A password typed into the query shows as bullets and still comes back whole.
+TEST_F(ModalForms, HiddenQueryShowsBulletsAndGivesTheTypedText)
+{
+    LONG style = 0;
+    RunLater(100, [&] {
+        HWND query = FindWindowA("obj_Form", "Password");
+        HWND edit = FindWindowExA(query, nullptr, "obj_EDIT", nullptr);
+        style = GetWindowLongA(edit, GWL_STYLE);
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("s3cret"));
+        ClickAt(FindWindowExA(query, nullptr, "obj_BUTTON", "OK"));
+    });
+    RunLater(6000, [] { AppTerminated = true; });
+    std::string value;
+    EXPECT_TRUE(QueryText("Password", "Open password of a.pdf:", value, true));
+    EXPECT_TRUE(style & ES_PASSWORD);
+    EXPECT_EQ(value, "s3cret");
+}
