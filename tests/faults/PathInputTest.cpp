@@ -3,7 +3,6 @@
 // stand-in logs the command line it received, which must be exact.
 #include "tests/faults/FaultReport.h"
 #include "tests/faults/FaultSteps.h"
-#include "ops/CodePageNames.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
@@ -160,7 +159,7 @@ TEST(PathInput, NameOutsideTheCodePageOnTheCommandLine)
     // The field cannot hold the name of the proposal either.
     EXPECT_EQ(TextOf(TargetEdit(session)), "");
     const std::string target = JoinPath(documents.Path(), "decrypted.pdf");
-    TypeText(TargetEdit(session), target);
+    SetTextOf(TargetEdit(session), target);
     session.Click("Decrypt the PDF file");
     Outcome outcome = AwaitOutcome(session.ProcessId());
     StandinRun run = session.WaitForToolRun();

@@ -3,6 +3,7 @@
 #include "tools/bridge/UnixPaths.h"
 #include "tools/bridge/WildcardExpansion.h"
 #include <windows.h>
+#include <cstring>
 
 namespace velmora::bridge {
 
@@ -13,11 +14,15 @@ namespace {
 // write a file of that literal name on the Unix side and report success.
 bool CanBeFileName(const std::string& path)
 {
-    const size_t colon = path.find(':');
     const bool extendedPrefix = path.rfind("\\\\?\\", 0) == 0;
-    const std::string rest = extendedPrefix ? path.substr(4) : path;
-    return rest.find_first_of("?*<>|\"") == std::string::npos && (colon == std::string::npos || colon == 1 ||
-                                                                   (extendedPrefix && colon == 5));
+    const size_t start = extendedPrefix ? 4 : 0;
+    for (size_t i = start; i < path.size(); ++i) {
+        if (std::strchr("?*<>|\"", path[i]) && path[i] != '\0')
+            return false;
+        if (path[i] == ':' && i != start + 1)
+            return false;
+    }
+    return true;
 }
 
 bool RefuseName(const std::string& path, std::string& error)
