@@ -45,19 +45,6 @@ std::string FileIn(const std::string& folder, const std::string& name, UINT code
     return EndsInBackslash(folder, codePage) ? folder + name : folder + "\\" + name;
 }
 
-std::vector<std::string> SplitAtReturns(const std::string& text)
-{
-    std::vector<std::string> pieces;
-    size_t start = 0;
-    for (;;) {
-        size_t end = text.find('\r', start);
-        pieces.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos)
-            return pieces;
-        start = end + 1;
-    }
-}
-
 std::vector<WideText> WidePiecesAtReturns(const wchar_t* text)
 {
     std::vector<WideText> pieces(1);
@@ -113,28 +100,6 @@ std::string ProposedJoinTarget(const std::string& folder, const std::string& els
     if (IsShareRoot(trimmed, codePage))
         return FileIn(elsewhere, NamePart(trimmed, codePage) + ".pdf", codePage);
     return trimmed + ".pdf";
-}
-
-MergeInputs ParseMergeSelection(const std::string& selection, UINT codePage)
-{
-    MergeInputs inputs;
-    if (selection.find('\r') == std::string::npos) {
-        if (!selection.empty()) {
-            inputs.folder = FolderPart(selection, codePage);
-            inputs.files.push_back(selection);
-        }
-        return inputs;
-    }
-
-    const std::vector<std::string> pieces = SplitAtReturns(selection);
-    inputs.folder = pieces.front();
-    if (!EndsInBackslash(inputs.folder, codePage))
-        inputs.folder += '\\';
-    for (size_t i = 1; i < pieces.size(); ++i) {
-        if (!pieces[i].empty())
-            inputs.files.push_back(inputs.folder + pieces[i]);
-    }
-    return inputs;
 }
 
 std::vector<WideText> ReadMergeSelection(const wchar_t* selection)

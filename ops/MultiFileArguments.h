@@ -37,23 +37,18 @@ ToolCall JoinCall(const std::string& folder, const std::vector<InputName>& files
 std::string ProposedJoinTarget(const std::string& folder, const std::string& elsewhere,
                                UINT codePage = CP_ACP);
 
-// The files of a multi-selection, as full paths in the dialog's order, and
-// the folder the merge runs in (with its trailing backslash).
+// The files of a multi-selection as the tool gets them, in the dialog's order,
+// and the folder the merge runs in (with its trailing backslash).
 struct MergeInputs {
     std::string folder;
     std::vector<std::string> files;
 };
 
-// Reads what the multi-selection dialog gives back: the folder, then each
-// chosen name, separated by carriage returns; or, for a single file, its full
-// path alone. A folder that already ends in a backslash (a drive root such
-// as C:\) gets none added. Empty names are skipped; no files at all means
-// there is nothing to merge.
-MergeInputs ParseMergeSelection(const std::string& selection, UINT codePage = CP_ACP);
-
-// The wide answer of the multi-selection dialog (UTF-16, zero-terminated),
-// read as ParseMergeSelection reads the 8-bit one: each chosen file's full
-// path, in the dialog's order.
+// Reads what the multi-selection dialog gives back (UTF-16, zero-terminated):
+// the folder, then each chosen name, separated by carriage returns; or, for
+// a single file, its full path alone. Gives each chosen file's full path, in
+// the dialog's order; a folder that already ends in a backslash (a drive
+// root such as C:\) gets none added, empty names are skipped.
 std::vector<WideText> ReadMergeSelection(const wchar_t* selection);
 
 // The merge of the files as ChooseInputName named them, in folder (the

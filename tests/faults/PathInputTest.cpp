@@ -142,13 +142,28 @@ TEST(PathInput, NameOutsideTheCodePageChosenInTheDialogKeepsItsName)
             "notice: " + outcome.notice);
     row.Saw(std::string(WideExists(real) ? "the output is named \\u65E5\\u672C_compress.pdf" : "no output by the real name") +
             (FileExists(JoinPath(documents.Path(), written)) ? ", the stand-in's name is left" : ", nothing else is left"));
+
+    // Cancelled while the tool writes under the stand-in's name: neither
+    // that file nor one by the real name is left.
+    const std::string begun = shortName.substr(0, shortName.size() - 4) + "_uncompress.pdf";
+    session.SetTool({{"out", "Adding page 1\\n"}, {"write", begun}, {"sleep", "120000"}});
+    session.Click("Uncompress a PDF only");
+    ChooseFile(WaitForFileDialog(session.ProcessId(), "Choose the PDF file"), document);
+    HWND output = WaitForOutputWindow(session.ProcessId());
+    WaitUntil([&] { return FileExists(JoinPath(documents.Path(), begun)); }, "the stand-in to begin its output");
+    ClickButton(FindControl(output, ControlMatch::Text("Cancel").AndClass("obj_BUTTON")));
+    const Outcome cancelled = AwaitOutcome(session.ProcessId());
+    EXPECT_FALSE(FileExists(JoinPath(documents.Path(), begun)));
+    EXPECT_FALSE(WideExists(document.substr(0, document.size() - 4) + L"_uncompress.pdf"));
+    row.Saw("Uncompress cancelled while the tool wrote: notice: " + cancelled.notice + "; " +
+            (FileExists(JoinPath(documents.Path(), begun)) ? "the begun output is left" : "nothing of it is left"));
 }
 
 TEST(PathInput, NameOutsideTheCodePageOnTheCommandLine)
 {
     FaultRecord row("name outside the code page, on the command line",
-                    "velmora.exe started with \"\\u65E5\\u672C.pdf\" (exists); Decrypt into the proposed target, "
-                    "then into a typed one");
+                    "velmora.exe started with \"\\u65E5\\u672C.pdf\" (exists); Decrypt into a typed "
+                    "target");
     TempFolder documents;
     const auto [document, shortName] = MakeNihonPdf(documents);
     SessionOptions options;
