@@ -176,9 +176,8 @@ bool CommandLineFits(const std::string& commandLine, UINT codePage)
 {
     if (commandLine.size() < kCommandLineLimit)
         return true;
-    const int length = MultiByteToWideChar(codePage, 0, commandLine.data(), static_cast<int>(commandLine.size()),
-                                           nullptr, 0);
-    return length > 0 && static_cast<size_t>(length) < kCommandLineLimit;
+    const size_t length = LengthOf(WideFromAnsi(commandLine, codePage));
+    return length > 0 && length < kCommandLineLimit;
 }
 
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
