@@ -179,3 +179,99 @@ TEST_F(ComboBox, EditableComboSubclassesItsFieldUntilDestroyed)
     SendMessageA(combo->Window(), WM_DESTROY, 0, 0);
     EXPECT_EQ(GetPropA(field, "PREV_PROC"), nullptr);
 }
+
+namespace {
+
+class ListBox : public UiTest {};
+
+POINT ItemCentre(Control* list, int item)
+{
+    RECT rect = {};
+    SendMessageA(list->Window(), LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect));
+    POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClientToScreen(list->Window(), &centre);
+    return centre;
+}
+
+void MouseButton(DWORD flag)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    SendInput(1, &input, sizeof input);
+    PumpFor(40);
+}
+
+// Presses on one item, moves in steps to another, lets go.
+void DragItem(Control* list, int from, int to)
+{
+    const POINT start = ItemCentre(list, from), end = ItemCentre(list, to);
+    SetCursorPos(start.x, start.y);
+    PumpFor(20);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 4; ++step) {
+        SetCursorPos(start.x, start.y + (end.y - start.y) * step / 4);
+        PumpFor(30);
+    }
+    MouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+} // namespace
+
+TEST_F(ListBox, ArrowKeysChooseItemsAndTabLeavesTheList)
+{
+    Control* form = NewForm();
+    form->EnableKeyboardNavigation();
+    Control* list = CreateListBox(form, ListNoIntegralHeight)->PlaceAt(20, 20)->ResizeTo(150, 120);
+    Control* after = CreateButton(form, "after")->PlaceAt(200, 20);
+    for (int i = 0; i < 4; ++i)
+        list->SetItemText(i, "line " + std::to_string(i));
+    list->SetItemText(1, "second");   // replaces, as in a combo box
+    list->SetItemIndex(1);
+    std::vector<int> changes;
+    struct Seen {
+        Control* list;
+        std::vector<int>* indexes;
+    } seen{list, &changes};
+    list->SetChangeHandler(MakeEventRef(&seen, +[](Seen* s, Control*) {
+        s->indexes->push_back(s->list->GetItemIndex());
+    }));
+    ShowForm(form);
+    list->Focus();
+    PumpFor(20);
+    EXPECT_EQ(list->GetItemCount(), 4);
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    EXPECT_EQ(changes, (std::vector<int>{2, 3}));
+    EXPECT_EQ(GetFocus(), list->Window());
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), after->Window());
+
+    char text[32] = "";
+    SendMessageA(list->Window(), LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "second");
+    list->ClearItems();
+    EXPECT_EQ(list->GetItemCount(), 0);
+}
+
+// The system's drag list under the layer: the list tells where a line went
+// and leaves the moving to its handler.
+TEST_F(ListBox, DraggingALineReportsWhereItWasDropped)
+{
+    Control* form = NewForm();
+    Control* list = CreateListBox(form, ListDragItems | ListNoIntegralHeight)->PlaceAt(60, 20)->ResizeTo(150, 120);
+    for (int i = 0; i < 4; ++i)
+        list->SetItemText(i, "line " + std::to_string(i));
+    std::vector<std::pair<int, int>> drags;
+    list->SetItemDraggedHandler(MakeEventRef(&drags, +[](std::vector<std::pair<int, int>>* d, Control*, int from,
+                                                          int before) { d->push_back({from, before}); }));
+    ShowForm(form);
+
+    DragItem(list, 0, 2);
+    DragItem(list, 3, 1);
+    DragItem(list, 1, 1);   // let go where it was: no move
+    EXPECT_EQ(drags, (std::vector<std::pair<int, int>>{{0, 2}, {3, 1}}));
+    char text[32] = "";
+    SendMessageA(list->Window(), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "line 0");
+}
