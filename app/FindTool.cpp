@@ -1,6 +1,7 @@
 #include "app/FindTool.h"
 #include "app/Unit1.h"
 #include "app/actions/ActionSteps.h"
+#include "app/actions/MultiFileActions.h"
 #include "ops/OperationPaths.h"
 #include "ops/ToolLocation.h"
 #include "ui/CommandLine.h"
@@ -37,8 +38,10 @@ bool IsFolder(const std::string& path)
 
 } // namespace
 
-void TakeDroppedFiles(MainWindow* window, Control*, const std::vector<std::string>* paths)
+void TakeDroppedFiles(MainWindow* window, Control* sender, const std::vector<std::string>* paths)
 {
+    if (MergeSeveralDroppedFiles(window, sender, *paths))
+        return;
     if (IsSingleFileDrop(*paths, &IsFolder))
         TakePdfFile(window, paths->front());
     else

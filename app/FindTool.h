@@ -32,7 +32,8 @@ void TakePdfFile(MainWindow* window, const std::string& file);
 bool IsSingleFileDrop(const std::vector<std::string>& paths, bool (*isFolder)(const std::string& path));
 
 // Takes one dropped file as a file named on the command line is taken;
-// anything else dropped gets kDropOneFileNotice.
+// several go to a merge (MergeSeveralDroppedFiles); a folder dropped alone
+// gets kDropOneFileNotice.
 void TakeDroppedFiles(MainWindow* window, Control* sender, const std::vector<std::string>* paths);
 
 // Fixes ToolPath and takes a PDF named on the command line into the window.

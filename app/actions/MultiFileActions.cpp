@@ -1,9 +1,13 @@
 #include "app/actions/MultiFileActions.h"
 #include "app/Unit1.h"
 #include "app/FindTool.h"
+#include "app/MergeOrderWindow.h"
 #include "app/actions/ActionSteps.h"
+#include "ops/MergeOrder.h"
 #include "ops/MultiFileArguments.h"
+#include "ops/PathHelpers.h"
 #include "ops/SameFileCheck.h"
+#include "ui/Control.h"
 #include "ui/DialogLibraries.h"
 #include "ui/FileDialog.h"
 #include "ui/FolderDialog.h"
@@ -75,16 +79,18 @@ void JoinFolder(MainWindow* window, Control*)
     JoinPdfsOf(window, FindFolderPdfs(GetWideFolderPath(window->FolderDialog)));
 }
 
-void MergeFiles(MainWindow* window, Control*)
+std::optional<MergeInputs> ChooseMergeFiles(MainWindow* window, HWND owner)
 {
     FileDialog* sources = window->PdfFileDialog;
+    const HWND usualOwner = sources->owner;
     sources->options = DefaultFileOptions | FileAllowMultiSelect;
+    sources->owner = owner;
     const bool chosen = RunFileDialog(sources);
     sources->options = DefaultFileOptions;
+    sources->owner = usualOwner;
     if (!chosen)
-        return;
+        return std::nullopt;
     const HandedMergeInputs handed = HandOnMergeSelection(sources->wideFileName.data());
-    const MergeInputs& inputs = handed.inputs;
     // The answer of a multiple selection (a folder and names joined by
     // carriage returns) names no file: the next single-file dialog would
     // propose it as one garbled name that cannot be opened. The dialog
@@ -95,14 +101,60 @@ void MergeFiles(MainWindow* window, Control*)
         ProposeFile(sources, handed.firstFile.data());
     if (!handed.refusal.empty()) {
         ShowNotice(handed.refusal);
-        return;
+        return std::nullopt;
     }
-    if (inputs.files.empty())
-        return;
+    if (handed.inputs.files.empty())
+        return std::nullopt;
+    return handed.inputs;
+}
+
+namespace {
+
+// Two or more files go through the merge order window first; the checks
+// before the run see the list as the user left it.
+void MergeInOrder(MainWindow* window, MergeInputs inputs)
+{
+    if (inputs.files.size() >= 2) {
+        const auto arranged = ArrangeMergeOrder(window, inputs.files);
+        if (!arranged)
+            return;
+        inputs.files = *arranged;
+    }
     FileDialog* target = window->TargetFileDialog;
     if (!AskForTarget(target, kMergeTargetTitle, target->options))
         return;
     RunCombined(MergeCall(inputs, target->fileName), inputs.files, kMergeTargetIsInput, kMergeFewerFiles);
+}
+
+bool IsFolder(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+void MergeFiles(MainWindow* window, Control*)
+{
+    if (const auto inputs = ChooseMergeFiles(window, window->FormControl->GetHandle()))
+        MergeInOrder(window, *inputs);
+}
+
+bool MergeSeveralDroppedFiles(MainWindow* window, Control* sender, const std::vector<std::string>& paths)
+{
+    if (paths.size() < 2)
+        return false;
+    DroppedForMerge drop = SortOutDrop(paths, &IsFolder);
+    if (!drop.leftOut.empty())
+        ShowNotice(LeftOutNotice(drop.leftOut));
+    if (drop.pdfs.size() == 1)
+        TakeDroppedFiles(window, sender, &drop.pdfs);
+    if (drop.pdfs.size() < 2)
+        return true;
+    // The system hands a drop over in no order the user chose.
+    SortByName(drop.pdfs);
+    MergeInOrder(window, MergeInputs{FolderPart(drop.pdfs.front()), drop.pdfs});
+    return true;
 }
 
 } // namespace velmora
