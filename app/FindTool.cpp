@@ -1,6 +1,7 @@
 #include "app/FindTool.h"
 #include "app/ChosenPdf.h"
 #include "app/ToolRunner.h"
+#include "app/actions/MultiFileActions.h"
 #include "ops/ToolLocation.h"
 #include "ui/CommandLine.h"
 #include "ui/MessageBoxes.h"
@@ -24,6 +25,8 @@ bool IsFolder(const WideText& path)
 
 void TakeDroppedFiles(MainWindow* window, Control*, const std::vector<WideText>* paths)
 {
+    if (MergeSeveralDroppedFiles(window, *paths))
+        return;
     if (IsSingleFileDrop(*paths, &IsFolder))
         TakePdfFile(window, paths->front());
     else

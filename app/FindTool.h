@@ -19,7 +19,8 @@ inline constexpr char kDropOneFileNotice[] =
 bool IsSingleFileDrop(const std::vector<WideText>& paths, bool (*isFolder)(const WideText& path));
 
 // Takes one dropped file as a file named on the command line is taken;
-// anything else dropped gets kDropOneFileNotice.
+// several go to a merge (MergeSeveralDroppedFiles); a folder dropped alone
+// gets kDropOneFileNotice.
 void TakeDroppedFiles(MainWindow* window, Control* sender, const std::vector<WideText>* paths);
 
 // Fixes ToolPath and takes a PDF named on the command line into the window.

@@ -27,6 +27,7 @@ constexpr UINT ReflectedColorOffset = 0xBC00;       // WM_CTLCOLOR* + this, sent
 constexpr UINT ReflectedColorFirst = WM_CTLCOLORMSGBOX + ReflectedColorOffset;   // 0xBD32
 constexpr UINT ReflectedColorLast = WM_CTLCOLORSTATIC + ReflectedColorOffset;    // 0xBD38
 constexpr WORD DeferredSelectionChange = 15;        // notification code posted by a combo box
+constexpr UINT ReflectedDragList = 0xB006;          // a drag list's notification, sent on to the list
 
 // Which size limit SetSizeLimit sets.
 enum SizeLimit { MinWidthLimit = 0, MinHeightLimit = 1, MaxWidthLimit = 2, MaxHeightLimit = 3 };
@@ -240,6 +241,12 @@ public:
     template <class C> Control* SetFilesDroppedHandler(void (*handler)(C*, Control*, const std::vector<WideText>*), C* context)
     {
         return SetFilesDroppedHandler(MakeEventRef(context, handler));
+    }
+    // A list made with ListDragItems reports an item dragged to a new place.
+    Control* SetItemDraggedHandler(ItemDraggedEventRef handler);
+    template <class C> Control* SetItemDraggedHandler(void (*handler)(C*, Control*, int, int), C* context)
+    {
+        return SetItemDraggedHandler(MakeEventRef(context, handler));
     }
     const EventBlock& Events() const { return *r_.events; }
 

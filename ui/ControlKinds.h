@@ -38,6 +38,18 @@ enum ComboOption : uint16_t {
     ComboSimple = 1 << 10,
 };
 
+// List box option bits.
+enum ListBoxOption : uint16_t {
+    ListSort = 1 << 0,
+    ListNoIntegralHeight = 1 << 1,
+    ListDisableNoScroll = 1 << 2,
+    ListHorizontalScroll = 1 << 3,
+    // The user reorders the items by dragging one with the mouse (the
+    // system's drag list); the list raises its item-dragged event and leaves
+    // the moving to the handler, which owns what the items stand for.
+    ListDragItems = 1 << 4,
+};
+
 Control* CreateForm(Control* parent, const std::string& caption);
 Control* CreateLabel(Control* parent, const std::string& caption);
 Control* CreatePanel(Control* parent, int edge);
@@ -47,9 +59,11 @@ Control* CreateCheckBox(Control* parent, const std::string& caption);
 Control* CreateRadioButton(Control* parent, const std::string& caption);
 Control* CreateEditBox(Control* parent, uint16_t options);
 Control* CreateComboBox(Control* parent, uint16_t options);
+Control* CreateListBox(Control* parent, uint16_t options);
 
 // The window styles the option sets give (without the kind's fixed bits).
 DWORD EditBoxStyle(uint16_t options);
 DWORD ComboBoxStyle(uint16_t options);
+DWORD ListBoxStyle(uint16_t options);
 
 } // namespace velmora

@@ -66,6 +66,10 @@ using CloseEventRef = EventRefOf<bool*>;
 // files dropped from Explorer: handler(context, sender, full paths as the
 // system names them, zero-terminated)
 using FilesEventRef = EventRefOf<const std::vector<WideText>*>;
+// an item dragged in a list: handler(context, sender, from, before), before
+// being the index of the item it was dropped in front of (the item count:
+// after the last)
+using ItemDraggedEventRef = EventRefOf<int, int>;
 
 template <class Context, class... Args>
 EventRefOf<Args...> MakeEventRef(Context* context, void (*handler)(Context*, Control*, Args...))
@@ -111,6 +115,7 @@ struct EventBlock {
     EventRef listDroppedDown;
     EventRef listClosedUp;
     FilesEventRef filesDropped;
+    ItemDraggedEventRef itemDragged;
 };
 
 // A message filter: returns true when it consumed the message (result set).

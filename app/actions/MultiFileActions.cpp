@@ -1,10 +1,15 @@
 #include "app/actions/MultiFileActions.h"
 #include "app/MainWindow.h"
 #include "app/ToolRunner.h"
+#include "app/ChosenPdf.h"
+#include "app/MergeOrderWindow.h"
 #include "app/actions/ActionSteps.h"
+#include "app/actions/MergeChoice.h"
+#include "ops/MergeOrder.h"
 #include "ops/FolderPdfs.h"
 #include "ops/MultiFileArguments.h"
 #include "ops/SameFileCheck.h"
+#include "ui/Control.h"
 #include "ui/DialogLibraries.h"
 #include "ui/FileDialog.h"
 #include "ui/FolderDialog.h"
@@ -35,12 +40,28 @@ bool AskForTarget(FileDialog* dialog, const std::string& title, uint16_t options
     return chosen;
 }
 
-std::vector<InputName> NamesForTool(const std::vector<WideText>& files)
+// The files as pdftk gets them when it runs in folder: one that is not
+// plain and lies elsewhere (a drop from several folders) goes by a
+// temporary link, or a copy, in folder.
+std::vector<InputName> NamesForTool(const std::vector<WideText>& files, const WideText& folder)
 {
     std::vector<InputName> names;
-    for (const WideText& file : files)
-        names.push_back(NameForTool(file));
+    for (const WideText& file : files) {
+        InputName name = NameForTool(file);
+        if (!name.plain && CompareStringOrdinal(name.folder.data(), -1, folder.data(), -1, TRUE) != CSTR_EQUAL) {
+            name.folder = folder;
+            name.name = FreeTemporaryName(folder, ".pdf");
+            name.linked = true;
+        }
+        names.push_back(name);
+    }
     return names;
+}
+
+WideText WithBackslash(const WideText& folder)
+{
+    const size_t length = LengthOf(folder);
+    return length > 0 && folder[length - 1] == L'\\' ? folder : Joined(folder, L"\\");
 }
 
 // The folder as the code page holds it; empty when it cannot.
@@ -92,9 +113,10 @@ void JoinPdfsOf(MainWindow* window, const FolderPdfs& pdfs)
     ProposeFile(target, ProposedTargetOf(pdfs.folder).data());
     if (!AskForTarget(target, kJoinTargetTitle, NewFileOptions))
         return;
-    const std::vector<InputName> names = NamesForTool(pdfs.files);
+    const WideText runFolder = WithBackslash(pdfs.folder);
+    const std::vector<InputName> names = NamesForTool(pdfs.files, runFolder);
     const std::string folder = PlainFolder(pdfs.folder);
-    RunCombined(names, pdfs.folder, target->wideFileName,
+    RunCombined(names, runFolder, target->wideFileName,
                 [&](const std::string& written) { return JoinCall(folder, names, written); },
                 kJoinTargetIsInput, kJoinFewerFiles);
 }
@@ -109,32 +131,65 @@ void JoinFolder(MainWindow* window, Control*)
     JoinPdfsOf(window, FindFolderPdfs(GetWideFolderPath(window->FolderDialog)));
 }
 
-void MergeFiles(MainWindow* window, Control*)
+namespace {
+
+// Two or more files go through the merge order window first; the checks
+// before the run see the list as the user left it.
+void MergeInOrder(MainWindow* window, std::vector<std::string> files)
 {
-    FileDialog* sources = window->PdfFileDialog;
-    sources->options = DefaultFileOptions | FileAllowMultiSelect;
-    const bool chosen = RunFileDialog(sources);
-    sources->options = DefaultFileOptions;
-    if (!chosen)
-        return;
-    const std::vector<WideText> files = ReadMergeSelection(sources->wideFileName.data());
-    // The answer of a multiple selection (a folder and names joined by
-    // carriage returns) names no file: the next single-file dialog would
-    // propose it as one garbled name that cannot be opened. The dialog
-    // proposes the first chosen file instead, as after a single choice.
-    if (files.empty()) {
-        sources->fileName.clear();
-        return;
+    if (files.size() >= 2) {
+        const auto arranged = ArrangeMergeOrder(window, files);
+        if (!arranged)
+            return;
+        files = *arranged;
     }
-    ProposeFile(sources, files.front().data());
     FileDialog* target = window->TargetFileDialog;
     if (!AskForTarget(target, kMergeTargetTitle, target->options))
         return;
-    const std::vector<InputName> names = NamesForTool(files);
-    const WideText& folder = names.front().folder;
+    std::vector<WideText> paths;
+    for (const std::string& file : files)
+        paths.push_back(MergePathOf(file));
+    const WideText folder = NameForTool(paths.front()).folder;
+    const std::vector<InputName> names = NamesForTool(paths, folder);
     const MergeInputs inputs = MergeInputsOf(PlainFolder(folder), names);
     RunCombined(names, folder, target->wideFileName, [&](const std::string& written) { return MergeCall(inputs, written); },
                 kMergeTargetIsInput, kMergeFewerFiles);
+}
+
+bool IsFolder(const std::string& key)
+{
+    const DWORD attributes = GetFileAttributesW(MergePathOf(key).data());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+void MergeFiles(MainWindow* window, Control*)
+{
+    ForgetMergeKeys();
+    if (const auto files = ChooseMergeFiles(window, window->FormControl->GetHandle()))
+        MergeInOrder(window, *files);
+}
+
+bool MergeSeveralDroppedFiles(MainWindow* window, const std::vector<WideText>& paths)
+{
+    if (paths.size() < 2)
+        return false;
+    ForgetMergeKeys();
+    std::vector<std::string> keys;
+    for (const WideText& path : paths)
+        keys.push_back(MergeKeyFor(path));
+    DroppedForMerge drop = SortOutDrop(keys, &IsFolder);
+    if (!drop.leftOut.empty())
+        ShowNotice(LeftOutNotice(drop.leftOut));
+    if (drop.pdfs.size() == 1)
+        TakePdfFile(window, MergePathOf(drop.pdfs.front()));
+    if (drop.pdfs.size() < 2)
+        return true;
+    // The system hands a drop over in no order the user chose.
+    SortByName(drop.pdfs);
+    MergeInOrder(window, drop.pdfs);
+    return true;
 }
 
 } // namespace velmora

@@ -3,10 +3,12 @@
 // ignored; letters of the ANSI code page beyond ASCII arrive unchanged.
 #include "tests/e2e/MainWindowControls.h"
 #include "tests/e2e/VelmoraSession.h"
+#include "tests/support/MergeOrderWindow.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
 using namespace velmora::e2e;
+using namespace velmora::testsupport;
 
 namespace {
 
@@ -68,8 +70,8 @@ TEST(CommandLineStart, NameWithoutExtensionInADottedFolderGetsTheEndingAppended)
 }
 
 // A file dropped on the open window is taken as one named on the command
-// line; what cannot be taken gets a notice, and nothing is taken while a
-// modal box is up.
+// line; several go to the Merge order window, a folder alone gets a notice,
+// and nothing is taken while a modal box is up.
 TEST(CommandLineStart, DroppedFileIsTakenAsACommandLineFileAndOtherDropsAreRefused)
 {
     VelmoraSession session;
@@ -81,7 +83,9 @@ TEST(CommandLineStart, DroppedFileIsTakenAsACommandLineFileAndOtherDropsAreRefus
     };
 
     auto several = DropFiles(main, {pdf, session.Documents().File("other.pdf")});
-    session.ExpectNotice("Drop a single PDF file on the window: several files or a folder cannot be taken.");
+    HWND order = WaitForMergeOrder(session.ProcessId());
+    PressEscape(order);
+    WaitUntilGone(order);
     auto folder = DropFiles(main, {session.Documents().Path()});
     session.ExpectNotice("Drop a single PDF file on the window: several files or a folder cannot be taken.");
     EXPECT_TRUE(fieldsAre(""));

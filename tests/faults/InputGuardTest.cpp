@@ -2,10 +2,12 @@
 // place to write: refused before anything runs, the files untouched.
 #include "tests/faults/FaultReport.h"
 #include "tests/faults/FaultSteps.h"
+#include "tests/support/MergeOrderWindow.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
 using namespace velmora::e2e;
+using namespace velmora::testsupport;
 using namespace velmora::faults;
 
 namespace {
@@ -207,6 +209,7 @@ TEST(InputGuard, JoinAndMergeRefuseATargetThatIsOneOfTheirInputs)
     HWND open = WaitForFileDialog(id, "Choose the PDF file");
     ChooseFiles(open, sources, {"a.pdf", "b.pdf"});
     WaitUntilGone(open);
+    AcceptMergeOrder(id);
     save = WaitForFileDialog(id, "Save the target PDF file for merge");
     ChooseFile(save, alias);
     AnswerOverwritePrompt(save, IDYES);
@@ -241,6 +244,7 @@ TEST(InputGuard, MergeTooLongForOneCommandLineIsRefusedBeforeItRuns)
     HWND open = WaitForFileDialog(id, "Choose the PDF file");
     ChooseFiles(open, sources, names);
     WaitUntilGone(open);
+    AcceptMergeOrder(id);
     HWND save = WaitForFileDialog(id, "Save the target PDF file for merge");
     ChooseFile(save, session.Documents().File("merged.pdf"));
     WaitUntilGone(save);

@@ -1,3 +1,4 @@
+#include "ops/MergeOrder.h"
 #include "ops/MultiFileArguments.h"
 #include "ops/ProcessExecution.h"
 #include <gtest/gtest.h>
@@ -135,4 +136,60 @@ TEST(MultiFileArguments, RefusesACommandLineLongerThanWindowsTakes)
     EXPECT_TRUE(FitsOneRun(tool, call));
     call.arguments += 'x';
     EXPECT_FALSE(FitsOneRun(tool, call));
+}
+
+// The order a merge takes its files in, as the merge order window arranges it.
+TEST(MergeOrder, ComparesNamesAsPeopleCount)
+{
+    EXPECT_LT(CompareNaturally("page2.pdf", "page10.pdf"), 0);
+    EXPECT_GT(CompareNaturally("page10.pdf", "page9.pdf"), 0);
+    // Leading zeros do not change a number; they decide only a tie.
+    EXPECT_LT(CompareNaturally("page007.pdf", "page10.pdf"), 0);
+    EXPECT_LT(CompareNaturally("page7.pdf", "page007.pdf"), 0);
+    EXPECT_LT(CompareNaturally("a07b1", "a7b2"), 0);
+    // Numbers longer than any integer type.
+    EXPECT_LT(CompareNaturally("scan99999999999999999999", "scan100000000000000000000"), 0);
+    // Case is no difference; a name that starts another comes first.
+    EXPECT_EQ(CompareNaturally("Report.PDF", "report.pdf"), 0);
+    EXPECT_LT(CompareNaturally("apple.pdf", "Banana.pdf"), 0);
+    EXPECT_LT(CompareNaturally("part", "part 2"), 0);
+}
+
+// Equal names in different folders keep their order either way, and their
+// lines name their folders.
+TEST(MergeOrder, SortsByFileNameKeepingTiesTurnsRoundOnASecondPressAndListsFolders)
+{
+    std::vector<std::string> files = {"C:\\b\\10.pdf", "C:\\z\\2.pdf", "C:\\a\\Same.pdf", "C:\\c\\1.pdf",
+                                      "C:\\b\\same.pdf"};
+    SortByNameOrTurnRound(files);
+    EXPECT_EQ(files, (std::vector<std::string>{"C:\\c\\1.pdf", "C:\\z\\2.pdf", "C:\\b\\10.pdf", "C:\\a\\Same.pdf",
+                                               "C:\\b\\same.pdf"}));
+    SortByNameOrTurnRound(files);
+    EXPECT_EQ(files, (std::vector<std::string>{"C:\\a\\Same.pdf", "C:\\b\\same.pdf", "C:\\b\\10.pdf", "C:\\z\\2.pdf",
+                                               "C:\\c\\1.pdf"}));
+    EXPECT_EQ(MergeListLines({files[0], files[2], files[1]}),
+              (std::vector<std::string>{"Same.pdf   (C:\\a\\)", "10.pdf", "same.pdf   (C:\\b\\)"}));
+}
+
+TEST(MergeOrder, MovesAnEntryBeforeAnother)
+{
+    std::vector<std::string> files = {"a", "b", "c", "d"};
+    EXPECT_EQ(MoveEntryBefore(files, 0, 2), 1);   // down by one
+    EXPECT_EQ(MoveEntryBefore(files, 3, 0), 0);
+    EXPECT_EQ(files, (std::vector<std::string>{"d", "b", "a", "c"}));
+    EXPECT_EQ(MoveEntryBefore(files, 0, 4), 3);   // to the end
+    EXPECT_EQ(MoveEntryBefore(files, 0, -1), 0);  // out of range: stays
+    EXPECT_EQ(MoveEntryBefore(files, -1, 0), -1);
+    EXPECT_EQ(files, (std::vector<std::string>{"b", "a", "c", "d"}));
+}
+
+TEST(MergeOrder, ADropKeepsItsPdfsAndNamesWhatItLeavesOut)
+{
+    const auto isFolder = [](const std::string& path) { return path.back() == '\\' || path == "C:\\in.pdf"; };
+    const DroppedForMerge drop =
+        SortOutDrop({"C:\\b.PDF", "C:\\notes.txt", "C:\\docs\\", "C:\\a.pdf", "C:\\in.pdf", "C:\\pdf"}, isFolder);
+    EXPECT_EQ(drop.pdfs, (std::vector<std::string>{"C:\\b.PDF", "C:\\a.pdf"}));
+    EXPECT_EQ(drop.leftOut, (std::vector<std::string>{"C:\\notes.txt", "C:\\docs\\", "C:\\in.pdf", "C:\\pdf"}));
+    EXPECT_EQ(LeftOutNotice({"C:\\notes.txt", "C:\\docs"}),
+              "Only PDF files can be merged. Left out:\r\nC:\\notes.txt\r\nC:\\docs");
 }

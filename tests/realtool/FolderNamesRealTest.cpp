@@ -3,11 +3,13 @@
 // to the files, and its output must land where the user looks for it.
 #include "tests/realtool/PdfFacts.h"
 #include "tests/realtool/RealToolSession.h"
+#include "tests/support/MergeOrderWindow.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 
 using namespace velmora::driver;
 using namespace velmora::realtool;
+using namespace velmora::testsupport;
 
 namespace {
 
@@ -69,6 +71,7 @@ TEST_F(ActionsInNamedFolders, MergeFindsTheChosenFiles)
     HWND open = WaitForFileDialog(Session().ProcessId(), kPdfDialogTitle);
     ChooseFiles(open, Session().Documents().Path(), {"zw\xF6lf.pdf", "\xFC" "ber eins.pdf"});
     WaitUntilGone(open);
+    AcceptMergeOrder(Session().ProcessId());
     HWND save = WaitForFileDialog(Session().ProcessId(), "Save the target PDF file for merge");
     ChooseFile(save, target);
     WaitUntilGone(save);

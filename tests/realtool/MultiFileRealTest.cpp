@@ -2,24 +2,27 @@
 // file, in the order the user chose (Merge) or the folder lists them (Join).
 #include "tests/realtool/PdfFacts.h"
 #include "tests/realtool/RealToolSession.h"
+#include "tests/support/MergeOrderWindow.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
 using namespace velmora::realtool;
+using namespace velmora::testsupport;
 
 namespace {
 
 class MultiFileActions : public RealToolTest {
 protected:
-    // a.pdf: pages 1-2, b.pdf: page 3, c.pdf: pages 4-6, by their sizes.
+    // a.pdf: pages 1-2, b.pdf: page 3, c.pdf: pages 4-6, by their sizes;
+    // each page shows its document's own words.
     std::string Sources()
     {
         const std::string folder = Document("sources");
         if (!FolderExists(folder)) {
             Session().Documents().MakeFolder("sources");
-            MakeNumberedPdf(JoinPath(folder, "a.pdf"), 2, "A", 1);
-            MakeNumberedPdf(JoinPath(folder, "b.pdf"), 1, "B", 3);
-            MakeNumberedPdf(JoinPath(folder, "c.pdf"), 3, "C", 4);
+            MakeNumberedPdf(JoinPath(folder, "a.pdf"), 2, "A", 1, "of the apple report");
+            MakeNumberedPdf(JoinPath(folder, "b.pdf"), 1, "B", 3, "of the bridge survey");
+            MakeNumberedPdf(JoinPath(folder, "c.pdf"), 3, "C", 4, "of the cellar inventory");
         }
         return folder;
     }
@@ -47,6 +50,8 @@ TEST_F(MultiFileActions, JoinCombinesEveryPdfOfTheFolder)
     EXPECT_EQ(facts.dimensions, DimensionsOfPages({1, 2, 3, 4, 5, 6}));
 }
 
+// The dialog hands back c, a, b; the Merge order window sorts them by name
+// and moves the first down: b, a, c is the order of the pages.
 TEST_F(MultiFileActions, MergeCombinesTheChosenFilesInTheChosenOrder)
 {
     const std::string folder = Sources();
@@ -55,6 +60,15 @@ TEST_F(MultiFileActions, MergeCombinesTheChosenFilesInTheChosenOrder)
     HWND open = WaitForFileDialog(Id(), "Choose the PDF file");
     ChooseFiles(open, folder, {"c.pdf", "a.pdf", "b.pdf"});
     WaitUntilGone(open);
+    HWND order = WaitForMergeOrder(Id());
+    EXPECT_EQ(ListItems(MergeOrderList(order)), (std::vector<std::string>{"c.pdf", "a.pdf", "b.pdf"}));
+    ClickButton(MergeOrderButton(order, "Sort by name"));
+    const std::vector<std::string> sorted = {"a.pdf", "b.pdf", "c.pdf"};
+    EXPECT_EQ(MergeLinesOnceThey(order, sorted), sorted);
+    ClickButton(MergeOrderButton(order, "Down"));
+    const std::vector<std::string> chosen = {"b.pdf", "a.pdf", "c.pdf"};
+    EXPECT_EQ(MergeLinesOnceThey(order, chosen), chosen);
+    AcceptMergeOrder(Id());
     HWND save = WaitForFileDialog(Id(), "Save the target PDF file for merge");
     ChooseFile(save, target);
     WaitUntilGone(save);
@@ -63,7 +77,11 @@ TEST_F(MultiFileActions, MergeCombinesTheChosenFilesInTheChosenOrder)
     PdfFacts facts = ReadPdf(target);
     EXPECT_TRUE(facts.opened) << facts.messages;
     EXPECT_EQ(facts.pages, 6);
-    EXPECT_EQ(facts.dimensions, DimensionsOfPages({4, 5, 6, 1, 2, 3}));
+    EXPECT_EQ(facts.dimensions, DimensionsOfPages({3, 1, 2, 4, 5, 6}));
+    EXPECT_EQ(PageTexts(target),
+              (std::vector<std::string>{"Page 1 of the bridge survey", "Page 1 of the apple report",
+                                        "Page 2 of the apple report", "Page 1 of the cellar inventory",
+                                        "Page 2 of the cellar inventory", "Page 3 of the cellar inventory"}));
 }
 
 } // namespace

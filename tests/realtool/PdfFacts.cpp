@@ -104,14 +104,43 @@ int PageHeight(int page) { return 300 + 10 * page; }
 
 } // namespace
 
-void MakeNumberedPdf(const std::string& windowsPath, int count, const std::string& title, int first)
+void MakeNumberedPdf(const std::string& windowsPath, int count, const std::string& title, int first,
+                     const std::string& words)
 {
     test::PdfSpec spec;
     spec.title = title;
+    spec.pageWords = words;
     for (int page = first; page < first + count; ++page)
         spec.pages.push_back({static_cast<double>(PageWidth(page)), static_cast<double>(PageHeight(page))});
     if (!test::WritePdf(windowsPath, spec))
         throw driver::DriverError("cannot write " + windowsPath);
+}
+
+std::vector<std::string> PageTexts(const std::string& windowsPath)
+{
+    // QDF form: every content stream uncompressed, each page's introduced by
+    // a comment line "%% Contents for page N".
+    bridge::RelayResult run = bridge::RunInUnix(
+        {"/usr/bin/qpdf", "--qdf", "--object-streams=disable", bridge::UnixPathOf(windowsPath), "-"}, "/");
+    std::vector<std::string> texts;
+    bool inContents = false;
+    for (const std::string& line : Lines(run.ran ? run.output : "")) {
+        if (StartsWith(line, "%% Contents for page ")) {
+            texts.emplace_back();
+            inContents = true;
+        } else if (StartsWith(line, "endstream")) {
+            inContents = false;
+        }
+        for (size_t open = line.find('('); open != std::string::npos && inContents;
+             open = line.find('(', open + 1)) {
+            const size_t close = line.find(')', open);
+            if (close == std::string::npos)
+                break;
+            texts.back() += line.substr(open + 1, close - open - 1);
+            open = close;
+        }
+    }
+    return texts;
 }
 
 std::string PageDimensions(int page)

@@ -37,7 +37,12 @@ EncryptionFacts ReadEncryption(const std::string& windowsPath, const std::string
 
 // Writes a PDF of count pages to path, its pages sized PageDimensions(first)
 // onwards, so that order and selection can be read back, also across files.
-void MakeNumberedPdf(const std::string& windowsPath, int count, const std::string& title, int first = 1);
+// Each page shows words (ASCII) after its number.
+void MakeNumberedPdf(const std::string& windowsPath, int count, const std::string& title, int first = 1,
+                     const std::string& words = "");
+// The text each page shows, page by page, as qpdf reads its content
+// streams: the strings of its text operators, joined.
+std::vector<std::string> PageTexts(const std::string& windowsPath);
 // "W H" as dump_data shows it: every page of a numbered PDF has its own size.
 std::string PageDimensions(int page);
 // The dimensions of the pages listed, in that order.

@@ -52,11 +52,12 @@ std::string TextString(const std::string& utf8)
     return hex + ">";
 }
 
-std::string PageContent(size_t number, const PageSize& size)
+std::string PageContent(size_t number, const PageSize& size, const std::string& words)
 {
+    const std::string shown = "Page " + std::to_string(number) + (words.empty() ? "" : " " + words);
     const double fontSize = std::fmax(4.0, std::fmin(size.width, size.height) / 10);
     return "BT /F1 " + Number(fontSize) + " Tf " + Number(size.width / 10) + " " + Number(size.height / 2) +
-           " Td (Page " + std::to_string(number) + ") Tj ET\n";
+           " Td (" + shown + ") Tj ET\n";
 }
 
 // Objects are numbered from 1; offsets are collected as they are written.
@@ -125,7 +126,7 @@ std::string PdfBytes(const PdfSpec& spec)
         pdf.Object(page, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(size.width) + " " +
                              Number(size.height) + "] /Resources << /Font << /F1 3 0 R >> >> /Contents " +
                              std::to_string(page + 1) + " 0 R >>");
-        const std::string content = PageContent(i + 1, size);
+        const std::string content = PageContent(i + 1, size, spec.pageWords);
         pdf.Object(page + 1, "<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content +
                                  "endstream");
     }

@@ -14,6 +14,7 @@ struct PageSize {
 struct PdfSpec {
     std::vector<PageSize> pages;   // one entry per page, in order
     std::string title;             // UTF-8; empty: no document information
+    std::string pageWords;         // ASCII letters and blanks shown after each page's number
 };
 
 // count pages of one size.

@@ -179,3 +179,65 @@ TEST_F(ComboBox, EditableComboSubclassesItsFieldUntilDestroyed)
     SendMessageA(combo->Window(), WM_DESTROY, 0, 0);
     EXPECT_EQ(GetPropA(field, "PREV_PROC"), nullptr);
 }
+
+namespace {
+
+class ListBox : public UiTest {};
+
+// Presses on one line of the list, moves in steps to another, lets go.
+void DragLine(Control* list, int from, int to)
+{
+    RECT a = {}, b = {};
+    SendMessageA(list->Window(), LB_GETITEMRECT, from, reinterpret_cast<LPARAM>(&a));
+    SendMessageA(list->Window(), LB_GETITEMRECT, to, reinterpret_cast<LPARAM>(&b));
+    POINT start = {a.left + 20, (a.top + a.bottom) / 2};
+    ClientToScreen(list->Window(), &start);
+    const int rise = b.top - a.top;
+    INPUT button = {};
+    button.type = INPUT_MOUSE;
+    for (int step = 0; step <= 5; ++step) {
+        SetCursorPos(start.x, start.y + rise * step / 5);
+        button.mi.dwFlags = step == 0 ? MOUSEEVENTF_LEFTDOWN : step == 5 ? MOUSEEVENTF_LEFTUP : 0;
+        if (button.mi.dwFlags)
+            SendInput(1, &button, sizeof button);
+        PumpFor(30);
+    }
+}
+
+} // namespace
+
+// The arrow keys choose lines (the selection is the change event) and Tab
+// leaves the list; the system's drag list tells where a line was dropped
+// and leaves the moving to the handler.
+TEST_F(ListBox, KeysChooseLinesAndADraggedLineIsReported)
+{
+    Control* form = NewForm();
+    form->EnableKeyboardNavigation();
+    Control* list = CreateListBox(form, ListDragItems | ListNoIntegralHeight)->PlaceAt(60, 20)->ResizeTo(150, 120);
+    Control* after = CreateButton(form, "after")->PlaceAt(250, 20);
+    for (int i = 0; i < 4; ++i)
+        list->SetItemText(i, "line " + std::to_string(i));
+    list->SetItemIndex(1);
+    int changes = 0;
+    list->SetChangeHandler(MakeEventRef(&changes, +[](int* n, Control*) { ++*n; }));
+    std::vector<std::pair<int, int>> drags;
+    list->SetItemDraggedHandler(MakeEventRef(&drags, +[](std::vector<std::pair<int, int>>* d, Control*, int from,
+                                                          int before) { d->push_back({from, before}); }));
+    ShowForm(form);
+    list->Focus();
+    PumpFor(20);
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    EXPECT_EQ(list->GetItemIndex(), 3);
+    EXPECT_EQ(changes, 2);
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), after->Window());
+
+    DragLine(list, 0, 2);
+    DragLine(list, 3, 1);
+    DragLine(list, 1, 1);   // let go where it was: no move
+    EXPECT_EQ(drags, (std::vector<std::pair<int, int>>{{0, 2}, {3, 1}}));
+    EXPECT_EQ(list->GetItemCount(), 4);
+    list->ClearItems();
+    EXPECT_EQ(list->GetItemCount(), 0);
+}

@@ -39,6 +39,8 @@ const KindCase kinds[] = {
      0x563100C4, WS_EX_CONTROLPARENT | WS_EX_CLIENTEDGE, 200, 200},
     {"drop-down list", [](Control* p) { return CreateComboBox(p, ComboDropDownList | ComboNoIntegralHeight); },
      "obj_COMBOBOX", 0x56210643, WS_EX_CONTROLPARENT | WS_EX_CLIENTEDGE, 100, 22},
+    {"list box", [](Control* p) { return CreateListBox(p, ListNoIntegralHeight | ListDragItems); },
+     "obj_LISTBOX", 0x56210141, WS_EX_CONTROLPARENT | WS_EX_CLIENTEDGE, 120, 96},
 };
 
 class ControlObjects : public UiTest {};

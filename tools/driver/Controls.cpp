@@ -280,19 +280,23 @@ bool IsChecked(HWND button)
     return Ask(button, BM_GETCHECK, 0, 0, "BM_GETCHECK") == BST_CHECKED;
 }
 
-std::vector<std::string> ComboItems(HWND combo)
+namespace {
+
+// The items of a combo box or list box, by that kind's messages.
+std::vector<std::string> ItemsOf(HWND control, UINT countMessage, UINT lengthMessage, UINT textMessage,
+                                 const char* textName)
 {
-    const LRESULT count = Ask(combo, CB_GETCOUNT, 0, 0, "CB_GETCOUNT");
+    const LRESULT count = Ask(control, countMessage, 0, 0, "the item count");
     std::vector<std::string> items;
     for (LRESULT i = 0; i < count; ++i) {
-        // Wine hands CB_GETLBTEXTA across processes as wide text: ask for it
-        // wide and convert, as the ANSI side would have.
-        const LRESULT length = Ask(combo, CB_GETLBTEXTLEN, i, 0, "CB_GETLBTEXTLEN");
+        // Wine hands CB_GETLBTEXTA and LB_GETTEXTA across processes as wide
+        // text: ask for it wide and convert, as the ANSI side would have.
+        const LRESULT length = Ask(control, lengthMessage, i, 0, "an item's length");
         std::wstring wide(length < 0 ? 0 : length + 1, L'\0');
         DWORD_PTR copied = 0;
-        if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG,
+        if (!SendMessageTimeoutW(control, textMessage, i, reinterpret_cast<LPARAM>(wide.data()), SMTO_ABORTIFHUNG,
                                  AnswerTimeoutMs, &copied))
-            throw DriverError("window " + Describe(combo) + " does not answer CB_GETLBTEXT");
+            throw DriverError("window " + Describe(control) + " does not answer " + textName);
         wide.resize(static_cast<LRESULT>(copied) < 0 ? 0 : copied);
         int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
         std::string text(bytes, '\0');
@@ -302,9 +306,26 @@ std::vector<std::string> ComboItems(HWND combo)
     return items;
 }
 
+} // namespace
+
+std::vector<std::string> ComboItems(HWND combo)
+{
+    return ItemsOf(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, "CB_GETLBTEXT");
+}
+
 int ComboSelection(HWND combo)
 {
     return static_cast<int>(Ask(combo, CB_GETCURSEL, 0, 0, "CB_GETCURSEL"));
+}
+
+std::vector<std::string> ListItems(HWND list)
+{
+    return ItemsOf(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, "LB_GETTEXT");
+}
+
+int ListSelection(HWND list)
+{
+    return static_cast<int>(Ask(list, LB_GETCURSEL, 0, 0, "LB_GETCURSEL"));
 }
 
 std::pair<int, int> SelectedRange(HWND edit)

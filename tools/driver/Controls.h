@@ -80,6 +80,9 @@ bool IsChecked(HWND button);
 // A combo box's items in order, and the index of the selected one (-1: none).
 std::vector<std::string> ComboItems(HWND combo);
 int ComboSelection(HWND combo);
+// The same of a list box.
+std::vector<std::string> ListItems(HWND list);
+int ListSelection(HWND list);
 
 // The first descendant of window of this class whose top-left corner stands
 // at (x, y) in its parent's client area, or nullptr: for controls that have
