@@ -153,7 +153,7 @@ TEST_F(EncryptionActions, RefusesEqualPasswordsAndABadTarget)
 
     // What the field shows as '?' for letters it cannot hold, and what no
     // file name can have, never reaches the tool.
-    TypeIntoField(Session(), Field::Target, Session().Documents().File("?????-2024.pdf"));
+    TypeIntoField(Session(), Field::Target, Session().Documents().File("????" "?-2024.pdf"));
     ExpectRefusal(kEncrypt, velmora::kTargetNotAName);
     ExpectRefusal(kDecrypt, velmora::kTargetNotAName);
 
