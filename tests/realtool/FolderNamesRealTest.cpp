@@ -279,6 +279,7 @@ TEST_F(ActionsOnNamesInOtherScripts, MergeWritesTheTargetByItsOwnName)
     OpenFolderInDialog(open, Session().Documents().File("scripts"));
     ChooseFile(open, L"\"" + std::wstring(kJapanese) + L".pdf\" \"" + kCyrillic + L".pdf\"");
     WaitUntilGone(open);
+    AcceptMergeOrder(Session().ProcessId());
     HWND save = WaitForFileDialog(Session().ProcessId(), "Save the target PDF file for merge");
     ChooseFile(save, target);
     WaitUntilGone(save);
