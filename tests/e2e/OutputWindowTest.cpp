@@ -206,7 +206,7 @@ TEST(ToolRunner, ToolThatFailsIsNotReportedAsSuccess)
     EXPECT_EQ(TextOf(output.memo), "Error: Unexpected Exception in open_reader()\r\n");
     ClickButton(output.ok);
     WaitUntilGone(output.form);
-    session.ExpectNotice("pdftk reported an error (exit code 3)");
+    session.ExpectNotice("pdftk reported an error (exit code 3)\r\nError: Unexpected Exception in open_reader()");
 
     // Silent failure: no Output window, still no success.
     session.SetTool({{"exit", "3"}});
