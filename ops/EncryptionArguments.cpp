@@ -22,7 +22,8 @@ const char kPromptWord[] = "PROMPT";
 
 // The words pdftk-java reads as its own after input_pw, in lower case (it
 // compares them so): its operations, output options, permissions and
-// rotations, with their other spellings. pdftk 2 knows fewer of them.
+// rotations, with their other spellings. Each was seen to end the password
+// there; "even", "odd" and "end" were not.
 const char* const kToolKeywords[] = {
     "allfeatures", "allow", "assembly", "attach_file", "attach_file_relation", "attach_file_to_page",
     "attach_files", "attachfile", "background", "barcode_burst", "burst", "cat", "compress", "copycontents",
