@@ -2,6 +2,7 @@
 #include "app/Unit1.h"
 #include "app/actions/ActionSteps.h"
 #include "app/actions/MultiFileActions.h"
+#include "ops/CodePageNames.h"
 #include "ops/OperationPaths.h"
 #include "ops/ToolLocation.h"
 #include "ui/CommandLine.h"
@@ -36,16 +37,26 @@ bool IsFolder(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Taken without a word, a missing file would only make the next action
+// fail, far from its cause; the user is told now, naming it.
+bool IsThereOrTold(const WideText& path)
+{
+    if (GetFileAttributesW(path.data()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    ShowNotice(MissingFileNotice(path.data()));
+    return false;
+}
+
 } // namespace
 
 void TakeDroppedFiles(MainWindow* window, Control* sender, const std::vector<std::string>* paths)
 {
     if (MergeSeveralDroppedFiles(window, sender, *paths))
         return;
-    if (IsSingleFileDrop(*paths, &IsFolder))
-        TakePdfFile(window, paths->front());
-    else
+    if (!IsSingleFileDrop(*paths, &IsFolder))
         ShowNotice(kDropOneFileNotice);
+    else if (IsThereOrTold(WideFromAnsi(paths->front())))
+        TakePdfFile(window, paths->front());
 }
 
 bool FindTool(MainWindow* window, Control*)
@@ -59,6 +70,8 @@ bool FindTool(MainWindow* window, Control*)
         // A name the code page cannot hold is refused now, before anything
         // proposes it; the program goes on without it.
         const WideText argument = GetWideArgument(1);
+        if (argument.empty() || !IsThereOrTold(argument))
+            return true;
         const auto name = HandOnChosenFile(argument);
         if (!name)
             return true;

@@ -57,7 +57,7 @@ std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, c
 } // namespace
 
 void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
-             const RunTraces& traces, const std::string& successNote)
+             const RunTraces& traces, const std::string& successNote, const std::vector<std::string>& secrets)
 {
     ProcessResult result;
     bool shownLive = false;
@@ -78,7 +78,7 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     if (!shownLive && anyoneThere && !result.output.empty())
         ShowOutputText(GetOutputWindow(), result.output);
     ClearTraces(result, traces);
-    ToolOutcome outcome = JudgeToolRun(result);
+    ToolOutcome outcome = JudgeToolRun(result, secrets);
     LastToolError = outcome.code;
     if (anyoneThere)
         ShowNotice(NoticeFor(result, outcome, traces, successNote));

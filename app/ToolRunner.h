@@ -2,6 +2,7 @@
 // The one road by which an action runs pdftk and tells the user the outcome:
 // the only place that starts the tool.
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace velmora {
@@ -22,8 +23,10 @@ struct RunTraces {
 // alive; a run that takes a while shows its output as it arrives and can be
 // cancelled. Shows what it wrote in the Output window (when it wrote
 // anything), clears away traces of a run that did not go well, and tells the
-// outcome, followed by successNote when the run went well.
+// outcome, followed by successNote when the run went well. The outcome never
+// shows any of secrets.
 void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
-             const RunTraces& traces = {}, const std::string& successNote = {});
+             const RunTraces& traces = {}, const std::string& successNote = {},
+             const std::vector<std::string>& secrets = {});
 
 } // namespace velmora

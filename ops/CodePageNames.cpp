@@ -86,6 +86,11 @@ std::string UnnamableNotice(const wchar_t* path, UINT codePage)
            "\r\nRename the file or folder that has them, then try again.";
 }
 
+std::string MissingFileNotice(const wchar_t* path, UINT codePage)
+{
+    return "The file " + Shown(path, codePage) + " was not found.";
+}
+
 std::string ShortNameNote(const std::string& output)
 {
     return "The name of the chosen file has characters that the system's code page cannot hold, "

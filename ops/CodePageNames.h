@@ -35,6 +35,10 @@ bool FitsCodePage(const wchar_t* text, UINT codePage = CP_ACP);
 // the code page can show it ('?' for what it lacks), and what to do.
 std::string UnnamableNotice(const wchar_t* path, UINT codePage = CP_ACP);
 
+// The refusal of a file named on the command line or dropped that is not
+// there: "The file {PATH} was not found.", the path shown as above.
+std::string MissingFileNotice(const wchar_t* path, UINT codePage = CP_ACP);
+
 // To be added to the outcome of a run whose input was handed on by its
 // short name: the output is named after that short name, so the user is
 // told where it went (output: the file or folder the run writes).

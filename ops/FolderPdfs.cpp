@@ -74,7 +74,14 @@ FolderPdfs FindFolderPdfs(const wchar_t* folder, UINT codePage)
         if (!FitsCodePage(name.data(), codePage))
             pdfs.listed = true;
     }
+    if (pdfs.files.empty())
+        pdfs.refusal = NoPdfsNotice(pdfs.folder);
     return pdfs;
+}
+
+std::string NoPdfsNotice(const std::string& folder)
+{
+    return "The folder " + folder + " holds no PDF files.";
 }
 
 } // namespace velmora

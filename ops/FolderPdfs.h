@@ -21,15 +21,20 @@ struct FolderPdfs {
     // must be listed one by one.
     bool listed = false;
     // Not empty: the folder, or the first of its PDFs, cannot be handed on
-    // (UnnamableNotice). The join is refused with this notice at once; folder
-    // and files are then incomplete.
+    // (UnnamableNotice), or it holds no PDF at all (NoPdfsNotice). The join is
+    // refused with this notice at once; folder and files are then incomplete.
     std::string refusal;
 };
 
 // Lists folder (UTF-16, zero-terminated, as a dialog or the system gives it)
 // with FindFirstFileW and the pattern "*.pdf". That pattern also matches a
 // name whose short form ends in .PDF (such as "a.pdfx"), as the tool's own
-// expansion does. A folder without PDFs gives no files and no refusal.
+// expansion does. A folder without PDFs gives no files and NoPdfsNotice:
+// pdftk would be handed a "*.pdf" that matches nothing, and fail without
+// saying why.
 FolderPdfs FindFolderPdfs(const wchar_t* folder, UINT codePage = CP_ACP);
+
+// "The folder {FOLDER} holds no PDF files."
+std::string NoPdfsNotice(const std::string& folder);
 
 } // namespace velmora

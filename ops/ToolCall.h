@@ -2,6 +2,7 @@
 // One run of pdftk as an operation wants it: everything the click handler
 // needs to act, decided without touching the window or the disk.
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -23,6 +24,8 @@ struct ToolCall {
     // Told after the outcome of a run that went well (where the output went
     // when it is not where the user would look); empty: nothing more.
     std::string note;
+    // The passwords the arguments hold: the outcome notice never shows them.
+    std::vector<std::string> secrets;
 };
 
 // The full path of the call's output file as the tool will see it (a

@@ -84,7 +84,7 @@ void RunToolCall(const ToolCall& call)
         const std::string output = OutputPath(call);
         (FileExists(output) ? traces.replacedFile : traces.newFile) = output;
     }
-    RunTool(ToolPath, call.arguments, call.folder, traces, call.note);
+    RunTool(ToolPath, call.arguments, call.folder, traces, call.note, call.secrets);
 }
 
 void RunToolCallAskingFirst(const ToolCall& call)

@@ -40,10 +40,15 @@ void RemovePages(MainWindow* window, Control*)
     auto input = ChooseInputPdf(window);
     if (!input)
         return;
-    std::string ranges = kRemoveDefault;
-    if (!QueryText(kRemoveTitle, kRemovePrompt, ranges))
+    std::string pages = kRemoveDefault;
+    if (!QueryText(kRemoveTitle, kRemovePrompt, pages))
         return;
-    auto call = RemoveCall(input->path, ranges);
+    const std::string refusal = RemoveRefusal(pages);
+    if (!refusal.empty()) {
+        ShowNotice(refusal);
+        return;
+    }
+    auto call = RemoveCall(input->path, pages);
     if (call)
         RunToolCallAskingFirst(NotingShortName(*call, *input));
 }

@@ -147,7 +147,7 @@ TEST(PathInput, NameOutsideTheCodePageOnTheCommandLine)
 {
     FaultRecord row("name outside the code page, on the command line",
                     "velmora.exe started with \"\\u65E5\\u672C.pdf\" (exists), then with \"\\u65E5\\u672Cs.pdf\" "
-                    "(does not exist, so it has no short name)");
+                    "(does not exist)");
     TempFolder documents;
     const auto [document, shortName] = MakeNihonPdf(documents);
     {
@@ -168,12 +168,12 @@ TEST(PathInput, NameOutsideTheCodePageOnTheCommandLine)
     options.wideArguments = L"\"" + missing + L"\"";
     VelmoraSession session(options);
     const std::string notice = TakeNotice(session.ProcessId());
-    EXPECT_EQ(notice, velmora::UnnamableNotice(missing.c_str()));
+    EXPECT_EQ(notice, velmora::MissingFileNotice(missing.c_str()));
     EXPECT_EQ(TextOf(PdfFileEdit(session)), "");
     EXPECT_EQ(TextOf(TargetEdit(session)), "");
     EXPECT_TRUE(session.ToolRuns().empty());
-    const size_t pathStart = notice.find("\r\n") + 2;
-    const std::string shownPath = notice.substr(pathStart, notice.rfind("\r\n") - pathStart);
+    const size_t pathStart = std::string("The file ").size();
+    const std::string shownPath = notice.substr(pathStart, notice.rfind(" was not found.") - pathStart);
     row.Saw("missing: at start, notice: " + Shown(notice, shownPath, "<folder>\\??s.pdf") +
             "; the fields stay empty, the tool never ran");
 }

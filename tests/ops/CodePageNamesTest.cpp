@@ -82,6 +82,10 @@ TEST(FolderPdfs, FindsEveryPdfAsTheToolWouldWithNamesItCanOpen)
 
     const std::vector<wchar_t> missing = Joined({folder.data(), L"\\", kNihonPdf, L"s"});
     EXPECT_EQ(FindFolderPdfs(missing.data(), kWestern).refusal, UnnamableNotice(missing.data(), kWestern));
+    // A folder that holds only a folder named like a PDF has nothing to join.
+    const FolderPdfs none = FindFolderPdfs(inner.data(), kWestern);
+    EXPECT_TRUE(none.files.empty());
+    EXPECT_EQ(none.refusal, "The folder " + none.folder + " holds no PDF files.");
 
     // Merge's selection of the same files, in the dialog's order.
     const std::vector<wchar_t> selection = Joined({folder.data(), L"\r", kNihonPdf, L"\rb.pdf"});

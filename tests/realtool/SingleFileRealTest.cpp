@@ -58,6 +58,23 @@ TEST_F(SingleFileActions, RepairWritesAFixedCopyBesideTheInput)
     ExpectSameDocument(ReadPdf(Document("report_fixed.pdf")), "report_fixed.pdf");
 }
 
+// A file that is no PDF: the notice says so in pdftk's words.
+TEST_F(SingleFileActions, RepairOfATextFileOrAnEmptyFileSaysWhy)
+{
+    for (const std::string& name : {"notes.pdf", "empty.pdf"}) {
+        const std::string in = Document(name);
+        std::ofstream(in, std::ios::binary) << (name == "notes.pdf" ? "only text\n" : "");
+        Session().Click("Repair a PDF");
+        Session().ExpectNotice(kRepairDescription);
+        Session().AnswerPdfDialog(in);
+        RunOutcome outcome = Session().FinishRun();
+        EXPECT_EQ(outcome.notice.rfind("pdftk reported an error (exit code 1)\r\n"
+                                       "Error: Invalid PDF: PDF header signature not found.\r\n"
+                                       "Error: Failed to open input PDF file:\r\n", 0), 0u) << outcome.notice;
+        EXPECT_EQ(std::count(outcome.notice.begin(), outcome.notice.end(), '\n'), 3) << outcome.notice;
+    }
+}
+
 TEST_F(SingleFileActions, BurstPutsEveryPageAndTheReportIntoAFolderNamedAfterTheInput)
 {
     const std::string in = Prepare("report.pdf");
