@@ -2,6 +2,7 @@
 #include "app/LiveRun.h"
 #include "app/Unit2.h"
 #include "ops/ProcessExecution.h"
+#include "ops/RunFiles.h"
 #include "ops/ToolOutcome.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
@@ -17,29 +18,65 @@ namespace {
 // its own would only flash up empty.
 constexpr int kNoConsole = 0;
 
-// Everything in a folder the run made is the run's own work; the last file
-// of a stopped run may be cut short, so none of it is kept.
-void RemoveFilesIn(const std::string& folder)
+// Stillness this long after a Cancel means the tool has stopped writing:
+// the Linux pdftk behind the bridge outlives the Windows side by a few
+// tenths of a second. Beyond the limit what is there is removed anyway.
+constexpr DWORD kStillForMs = 1000;
+constexpr DWORD kStillLimitMs = 10000;
+constexpr int kRemovalRounds = 3;
+
+bool Gone(const std::string& path)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            DeleteFileA((folder + "\\" + found.cFileName).c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
-void ClearTraces(const ProcessResult& result, const RunTraces& traces)
+void PauseLive(DWORD ms, void* live)
+{
+    static_cast<LiveRun*>(live)->Pause(ms);
+}
+
+// Where a cancelled run's late writes would show.
+std::string WatchedPattern(const RunTraces& traces)
+{
+    if (!traces.newFolder.empty())
+        return traces.newFolder + "\\*";
+    if (!traces.sharedFolder.empty())
+        return traces.sharedFolder + "\\*";
+    return traces.newFile.empty() ? traces.replacedFile : traces.newFile;
+}
+
+// Waits until the tool has stopped writing, then removes what the run made.
+// A folder that stays is looked at again after another still while, until
+// a round finds nothing more of the run's there. While the session ends
+// there is no time to wait.
+void ClearCancelledRun(const RunTraces& traces, LiveRun& live)
+{
+    const std::string watched = WatchedPattern(traces);
+    const DWORD stillFor = AppTerminated ? 0 : kStillForMs;
+    for (int round = 0; round < kRemovalRounds && !watched.empty(); ++round) {
+        WaitUntilStill(watched, stillFor, kStillLimitMs, &PauseLive, &live);
+        if (!traces.newFile.empty())
+            DeleteFileA(traces.newFile.c_str());
+        // A folder the run made is the run's own work, and the last file
+        // of a stopped run may be cut short, so none of it is kept.
+        if (!traces.newFolder.empty()) {
+            FindRunFiles(traces.newFolder, FolderFiles::None, true);
+            RemoveDirectoryA(traces.newFolder.c_str());
+        }
+        RunFilesFound removed;
+        if (!traces.sharedFolder.empty())
+            removed = FindRunFiles(traces.sharedFolder, traces.folderFiles, true);
+        const bool gone = (traces.newFile.empty() || Gone(traces.newFile)) &&
+                          (traces.newFolder.empty() || Gone(traces.newFolder));
+        if (gone && removed.pages + removed.others == 0)
+            return;
+    }
+}
+
+// Removing a folder fails while anything is in it, which is the point.
+void ClearFailedRun(const ProcessResult& result, const RunTraces& traces)
 {
     const bool failed = !result.ended || result.exitCode != 0 || result.runError != 0;
-    if (result.cancelled && !traces.newFile.empty())
-        DeleteFileA(traces.newFile.c_str());
-    if (result.cancelled && !traces.newFolder.empty())
-        RemoveFilesIn(traces.newFolder);
-    // Removing a folder fails while anything is in it, which is the point.
     if (failed && !traces.newFolder.empty())
         RemoveDirectoryA(traces.newFolder.c_str());
 }
@@ -65,6 +102,10 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
         LiveRun live(GetOutputWindow());
         result = RunCaptured(toolPath, arguments + " verbose", folder, kNoConsole, INFINITE, &live);
         shownLive = live.IsShown();
+        // Still within the run, so the windows stay alive but take no
+        // second action while the tool's last writes are awaited.
+        if (result.cancelled)
+            ClearCancelledRun(traces, live);
         if (shownLive && !result.cancelled && !AppTerminated)
             live.ShowWhole(result.output);
     }
@@ -77,7 +118,7 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     const bool anyoneThere = !AppTerminated;
     if (!shownLive && anyoneThere && !result.output.empty())
         ShowOutputText(GetOutputWindow(), result.output);
-    ClearTraces(result, traces);
+    ClearFailedRun(result, traces);
     ToolOutcome outcome = JudgeToolRun(result, secrets);
     LastToolError = outcome.code;
     if (anyoneThere)

@@ -2,6 +2,7 @@
 #include "app/FindTool.h"
 #include "app/ToolRunner.h"
 #include "app/Unit1.h"
+#include "ops/RunFiles.h"
 #include "ops/SingleFileArguments.h"
 #include "ops/ToolLocation.h"
 #include "ops/SystemMessage.h"
@@ -61,24 +62,64 @@ bool EnsureFolder(const std::string& folder)
     return false;
 }
 
+namespace {
+
+// No is the default: Enter on a box that came as a surprise keeps the files.
+constexpr UINT kReplaceQuestion = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
+
+// Burst and dump write into a folder: asked when it holds files of the
+// names they write, and an earlier burst is cleared away after a Yes.
+bool MayReplaceFolderFiles(const ToolCall& call)
+{
+    const std::string& folder = call.folderToCreate;
+    const RunFilesFound earlier = FindRunFiles(folder, call.folderFiles, false);
+    const std::string question = FolderReplaceQuestion(folder, call.folderFiles, earlier.pages, earlier.others > 0);
+    if (question.empty())
+        return true;
+    if (ShowMessageBox(question, kReplaceQuestion) != IDYES)
+        return false;
+    if (call.folderFiles != FolderFiles::BurstPages)
+        return true;
+    const RunFilesFound left = FindRunFiles(folder, call.folderFiles, true);
+    if (left.kept.empty())
+        return true;
+    ShowNotice(EarlierFileNotRemovedNotice(folder + "\\" + left.kept) + "\r\n" + SystemMessageText(left.keptError));
+    return false;
+}
+
+} // namespace
+
 bool MayReplaceOutput(const ToolCall& call)
 {
+    if (call.folderFiles != FolderFiles::None)
+        return MayReplaceFolderFiles(call);
     const std::string output = OutputPath(call);
     if (output.empty() || !FileExists(output))
         return true;
-    // No is the default: Enter on a box that came as a surprise keeps the file.
-    const UINT question = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
-    return ShowMessageBox(ReplaceQuestion(output), question) == IDYES;
+    return ShowMessageBox(ReplaceQuestion(output), kReplaceQuestion) == IDYES;
 }
 
 void RunToolCall(const ToolCall& call)
 {
     RunTraces traces;
     if (!call.folderToCreate.empty()) {
-        if (GetFileAttributesA(call.folderToCreate.c_str()) == INVALID_FILE_ATTRIBUTES)
-            traces.newFolder = call.folderToCreate;
-        if (!EnsureFolder(call.folderToCreate))
+        const std::string& folder = call.folderToCreate;
+        const bool existed = GetFileAttributesA(folder.c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (!EnsureFolder(folder))
             return;
+        // The report of dump is one file, replaced or new as any output.
+        if (call.folderFiles == FolderFiles::DumpReport) {
+            const std::string report = folder + "\\" + kDumpReportName;
+            (FileExists(report) ? traces.replacedFile : traces.newFile) = report;
+        }
+        if (!existed)
+            traces.newFolder = folder;
+        // The folder holds no pages of an earlier burst by now: whatever
+        // of the names burst writes it holds after a cancelled run is the
+        // run's own.
+        else if (call.folderFiles == FolderFiles::BurstPages)
+            traces.sharedFolder = folder;
+        traces.folderFiles = call.folderFiles;
     }
     if (!call.outputFile.empty()) {
         const std::string output = OutputPath(call);

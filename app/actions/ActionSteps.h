@@ -30,7 +30,10 @@ bool EnsureFolder(const std::string& folder);
 
 // True when the call's output file does not exist yet, or the user answered
 // Yes to replacing it. For the actions whose output name is derived or typed;
-// join and merge have their save dialog ask instead.
+// join and merge have their save dialog ask instead. For burst and dump, the
+// files of the names they write in their folder: after a Yes the pages and
+// report of an earlier burst are removed (false, after a notice, when one
+// cannot be).
 bool MayReplaceOutput(const ToolCall& call);
 
 // Creates the call's folder if it needs one, then runs the tool through the
