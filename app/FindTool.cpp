@@ -3,6 +3,7 @@
 #include "app/ToolRunner.h"
 #include "app/actions/MultiFileActions.h"
 #include "ops/ToolLocation.h"
+#include "ops/ToolNames.h"
 #include "ui/CommandLine.h"
 #include "ui/MessageBoxes.h"
 
@@ -21,16 +22,26 @@ bool IsFolder(const WideText& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Taken without a word, a missing file would only make the next action
+// fail, far from its cause; the user is told now, naming it.
+bool IsThereOrTold(const WideText& path)
+{
+    if (GetFileAttributesW(path.data()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    ShowNotice(MissingFileNotice(path));
+    return false;
+}
+
 } // namespace
 
 void TakeDroppedFiles(MainWindow* window, Control*, const std::vector<WideText>* paths)
 {
     if (MergeSeveralDroppedFiles(window, *paths))
         return;
-    if (IsSingleFileDrop(*paths, &IsFolder))
-        TakePdfFile(window, paths->front());
-    else
+    if (!IsSingleFileDrop(*paths, &IsFolder))
         ShowNotice(kDropOneFileNotice);
+    else if (IsThereOrTold(paths->front()))
+        TakePdfFile(window, paths->front());
 }
 
 bool FindTool(MainWindow* window, Control*)
@@ -40,8 +51,11 @@ bool FindTool(MainWindow* window, Control*)
         return false;
     ChosenPdf.clear();
     NamedPdf.clear();
-    if (CountArguments() != 0)
-        TakePdfFile(window, GetWideArgument(1));
+    if (CountArguments() == 0)
+        return true;
+    const WideText argument = GetWideArgument(1);
+    if (!argument.empty() && IsThereOrTold(argument))
+        TakePdfFile(window, argument);
     return true;
 }
 

@@ -20,10 +20,12 @@ bool IsSingleFileDrop(const std::vector<WideText>& paths, bool (*isFolder)(const
 
 // Takes one dropped file as a file named on the command line is taken;
 // several go to a merge (MergeSeveralDroppedFiles); a folder dropped alone
-// gets kDropOneFileNotice.
+// gets kDropOneFileNotice, a file that is not there MissingFileNotice (the
+// fields keep what they held).
 void TakeDroppedFiles(MainWindow* window, Control* sender, const std::vector<WideText>* paths);
 
-// Fixes ToolPath and takes a PDF named on the command line into the window.
+// Fixes ToolPath and takes a PDF named on the command line into the window;
+// one that is not there gets MissingFileNotice and leaves the fields empty.
 // False when pdftk.exe is missing: the caller tells the user and ends the
 // program.
 bool FindTool(MainWindow* window, Control* sender);

@@ -92,6 +92,13 @@ DWORD LiveRun::Wait(DWORD count, const HANDLE* handles, DWORD timeout, const std
     return woke;
 }
 
+void LiveRun::Pause(DWORD ms)
+{
+    const ULONGLONG until = GetTickCount64() + ms;
+    for (DWORD left = ms; left > 0; left = MillisecondsUntil(until))
+        WaitAndPump(0, nullptr, left);
+}
+
 bool LiveRun::StopRequested()
 {
     return sessionEnding_ || AppTerminated || output_->FormControl->GetModalResult() != 0;

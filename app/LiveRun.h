@@ -21,6 +21,10 @@ public:
     DWORD Wait(DWORD count, const HANDLE* handles, DWORD timeout, const std::string& outputSoFar) override;
     bool StopRequested() override;
 
+    // Handles the windows' messages for ms milliseconds, the run's window
+    // still modal: for the wait after a run was stopped.
+    void Pause(DWORD ms);
+
     // Whether the Output window came up during the run.
     bool IsShown() const { return shown_; }
     // After a run that ended while shown: the whole output, "OK", and a wait

@@ -2,6 +2,7 @@
 #include "app/LiveRun.h"
 #include "app/Unit2.h"
 #include "ops/ProcessExecution.h"
+#include "ops/RunFiles.h"
 #include "ops/SystemMessage.h"
 #include "ops/ToolOutcome.h"
 #include "ui/Application.h"
@@ -18,31 +19,89 @@ namespace {
 // its own would only flash up empty.
 constexpr int kNoConsole = 0;
 
+// Stillness this long after a Cancel means the tool has stopped writing:
+// the Linux pdftk behind the bridge outlives the Windows side by a few
+// tenths of a second. Beyond the limit what is there is removed anyway.
+constexpr DWORD kStillForMs = 1000;
+constexpr DWORD kStillLimitMs = 10000;
+constexpr int kRemovalRounds = 3;
+
+bool Gone(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+void PauseLive(DWORD ms, void* live)
+{
+    static_cast<LiveRun*>(live)->Pause(ms);
+}
+
+// Where a cancelled run's late writes would show.
+std::string WatchedPattern(const RunTraces& traces)
+{
+    if (!traces.newFolder.empty())
+        return traces.newFolder + "\\*";
+    if (!traces.sharedFolder.empty())
+        return traces.sharedFolder + "\\*";
+    return traces.newFile.empty() ? traces.replacedFile : traces.newFile;
+}
+
 // Everything in a folder the run made is the run's own work; the last file
 // of a stopped run may be cut short, so none of it is kept.
-void RemoveFilesIn(const WideText& folder)
+void RemoveWideFolder(const WideText& folder)
 {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(Joined(folder, L"\\*").data(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            DeleteFileW(Joined(Joined(folder, L"\\"), found.cFileName).data());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileW(Joined(Joined(folder, L"\\"), found.cFileName).data());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.data());
 }
 
-void ClearTraces(const ProcessResult& result, const RunTraces& traces)
+// Waits until the tool has stopped writing, then removes what the run made.
+// A folder that stays is looked at again after another still while, until
+// a round finds nothing more of the run's there. While the session ends
+// there is no time to wait.
+void ClearCancelledRun(const RunTraces& traces, LiveRun& live)
+{
+    const std::string watched = WatchedPattern(traces);
+    const DWORD stillFor = AppTerminated ? 0 : kStillForMs;
+    if (!traces.newWideFolder.empty()) {
+        live.Pause(stillFor);
+        RemoveWideFolder(traces.newWideFolder);
+    }
+    for (int round = 0; round < kRemovalRounds && !watched.empty(); ++round) {
+        WaitUntilStill(watched, stillFor, kStillLimitMs, &PauseLive, &live);
+        if (!traces.newFile.empty())
+            DeleteFileA(traces.newFile.c_str());
+        // A folder the run made is the run's own work, and the last file
+        // of a stopped run may be cut short, so none of it is kept.
+        if (!traces.newFolder.empty()) {
+            FindRunFiles(traces.newFolder, FolderFiles::None, true);
+            RemoveDirectoryA(traces.newFolder.c_str());
+        }
+        RunFilesFound removed;
+        if (!traces.sharedFolder.empty())
+            removed = FindRunFiles(traces.sharedFolder, traces.folderFiles, true);
+        const bool gone = (traces.newFile.empty() || Gone(traces.newFile)) &&
+                          (traces.newFolder.empty() || Gone(traces.newFolder));
+        if (gone && removed.pages + removed.others == 0)
+            return;
+    }
+}
+
+// Removing a folder fails while anything is in it, which is the point.
+void ClearFailedRun(const ProcessResult& result, const RunTraces& traces)
 {
     const bool failed = !result.ended || result.exitCode != 0 || result.runError != 0;
-    if (result.cancelled && !traces.newFile.empty())
-        DeleteFileW(traces.newFile.data());
-    if (result.cancelled && !traces.newFolder.empty())
-        RemoveFilesIn(traces.newFolder);
-    // Removing a folder fails while anything is in it, which is the point.
     if (failed && !traces.newFolder.empty())
-        RemoveDirectoryW(traces.newFolder.data());
+        RemoveDirectoryA(traces.newFolder.c_str());
+    if (failed && !traces.newWideFolder.empty())
+        RemoveDirectoryW(traces.newWideFolder.data());
 }
 
 // A hard link costs nothing and needs no room; a copy stands in where the
@@ -85,7 +144,7 @@ std::string NameOutput(const ToolRun& run, bool wentWell)
 std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, const RunTraces& traces)
 {
     if (result.cancelled && !traces.replacedFile.empty())
-        return outcome.notice + "\r\n" + ShownAnsi(traces.replacedFile) + " may be incomplete.";
+        return outcome.notice + "\r\n" + traces.replacedFile + " may be incomplete.";
     return outcome.notice;
 }
 
@@ -103,6 +162,10 @@ void RunTool(const ToolRun& run, const RunTraces& traces)
         LiveRun live(GetOutputWindow());
         result = RunCaptured(ToolPath, run.call.arguments + kVerboseSuffix, run.folder, kNoConsole, INFINITE, &live);
         shownLive = live.IsShown();
+        // Still within the run, so the windows stay alive but take no
+        // second action while the tool's last writes are awaited.
+        if (result.cancelled)
+            ClearCancelledRun(traces, live);
         if (shownLive && !result.cancelled && !AppTerminated)
             live.ShowWhole(result.output);
     }
@@ -116,8 +179,8 @@ void RunTool(const ToolRun& run, const RunTraces& traces)
     const bool anyoneThere = !AppTerminated;
     if (!shownLive && anyoneThere && !result.output.empty())
         ShowOutputText(GetOutputWindow(), result.output);
-    ClearTraces(result, traces);
-    const ToolOutcome outcome = JudgeToolRun(result);
+    ClearFailedRun(result, traces);
+    const ToolOutcome outcome = JudgeToolRun(result, run.call.secrets);
     const std::string naming = NameOutput(run, outcome.code == 0);
     if (anyoneThere)
         ShowNotice(NoticeFor(result, outcome, traces) + naming);

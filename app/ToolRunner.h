@@ -3,6 +3,7 @@
 // the only place that starts the tool.
 #include "ops/ToolNames.h"
 #include <string>
+#include <windows.h>
 
 namespace velmora {
 
@@ -10,11 +11,24 @@ namespace velmora {
 extern std::string ToolPath;
 
 // What a run may leave behind that the runner clears away when the run does
-// not go well; paths are full, any may be empty.
+// not go well; paths are full, any may be empty. After a cancelled run they
+// are cleared only once nothing has been written to them for a while: the
+// tool may stop writing a moment after it was ended. The folder watching
+// works in the code page, so the paths are its text.
 struct RunTraces {
-    WideText newFolder;      // made for this run: removed when the run failed and left it empty
-    WideText newFile;        // did not exist before: removed when the run was cancelled
-    WideText replacedFile;   // existed and is being replaced: named when the run was cancelled
+    std::string newFolder;      // made for this run: emptied and removed when the run was cancelled,
+                                // removed when the run failed and left it empty
+    // A folder made for this run whose name the code page cannot hold:
+    // emptied and removed when the run was cancelled, removed when it failed
+    // and left it empty.
+    WideText newWideFolder;
+    // A folder that was there before the run and held none of the files of
+    // the names the run writes there (folderFiles) when it started: those
+    // are removed from it when the run was cancelled.
+    std::string sharedFolder;
+    FolderFiles folderFiles = FolderFiles::None;
+    std::string newFile;        // did not exist before: removed when the run was cancelled
+    std::string replacedFile;   // existed and is being replaced: named when the run was cancelled
 };
 
 // Makes the run's links, runs ToolPath with its arguments + " verbose" in

@@ -37,6 +37,8 @@ const char* const kRotations[] = {
 Control* BuildForm(MainWindow* w, Control* parent)
 {
     Control* form = CreateForm(parent, kMainCaption)->PlaceAt(326, 295)->EnableKeyboardNavigation();
+    // Its layout is fixed: maximized, it would only move to the corner.
+    form->SetStyle(form->GetStyle() & ~WS_MAXIMIZEBOX);
     w->FormControl = form;
     AppMainForm = form;
     AddToFreeList(form, w);

@@ -20,6 +20,8 @@ void BuildOutputWindow(OutputWindow*& window, Control* parent)
 {
     window = CreateObject<OutputWindow>();
     Control* form = CreateForm(parent, "Output")->PlaceAt(279, 222)->ResizeClientArea(519, 330);
+    // Its layout is fixed: maximized, its text would stay small in a corner.
+    form->SetStyle(form->GetStyle() & ~WS_MAXIMIZEBOX);
     window->FormControl = form;
     AddToFreeList(form, window);
 

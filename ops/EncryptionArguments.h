@@ -67,17 +67,28 @@ bool HoldsNonNameCharacters(const std::string& target);
 // AllFeatures replaces every other word.
 std::string PermissionList(const Permissions& permissions);
 
+// True when pdftk would read password, given after input_pw, as one of its
+// keywords ("output", "ownerpw", "allow", ...), whatever its case.
+bool IsToolKeyword(const std::string& password);
+
 // Refuses, in this order: no input ("Choose a pdf file first"), equal
 // passwords, both empty included ("User and Owner password must be
 // different"), no target, a target with characters no file name can hold
-// (kTargetNotAName), a target naming the input. Otherwise the call
+// (kTargetNotAName), a target naming the input, a password pdftk cannot be
+// given (PROMPT, which makes it ask on its standard input). Otherwise the
+// call
 //   "{IN}" output "{TARGET}" {STRENGTH} {OWNER} {USER} {PERMISSIONS}
-// with empty parts leaving their blanks, in the input's folder.
+// with empty parts leaving their blanks, in the input's folder. pdftk takes
+// the word after owner_pw and user_pw as the password even when it is one of
+// its keywords. The passwords are the call's secrets.
 EncryptionPlan PlanEncryption(const EncryptionFields& fields);
 
-// Refuses no input, no target and a target naming the input, as encryption
-// does. Otherwise "{IN}" input_pw {PASSWORD} output "{TARGET}" in the input's
-// folder, or "{IN}" output "{TARGET}" when the password field is empty.
+// Refuses no input, no target, a target naming the input and the password
+// PROMPT, as encryption does. Otherwise "{IN}" input_pw {PASSWORD} output
+// "{TARGET}" in the input's folder, or "{IN}" output "{TARGET}" when the
+// password field is empty. A password that is one of pdftk's keywords goes
+// with the input's handle, so that pdftk cannot take it for the keyword:
+// "A={IN}" input_pw A={PASSWORD} output "{TARGET}".
 EncryptionPlan PlanDecryption(const DecryptionFields& fields);
 
 } // namespace velmora

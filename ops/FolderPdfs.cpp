@@ -37,4 +37,9 @@ FolderPdfs FindFolderPdfs(const wchar_t* folder)
     return pdfs;
 }
 
+std::string NoPdfsNotice(const WideText& folder)
+{
+    return "The folder " + ShownAnsi(folder) + " holds no PDF files.";
+}
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "ops/SingleFileArguments.h"
 #include "ops/Formatter.h"
 #include "ops/OperationPaths.h"
+#include <windows.h>
 
 namespace velmora {
 
@@ -34,6 +35,9 @@ ToolCall WriteBeside(const std::string& input, const char* ending, const std::st
     return call;
 }
 
+// What burst writes beside the pages.
+constexpr char kBurstReportName[] = "doc_data.txt";
+
 } // namespace
 
 ToolCall RepairCall(const std::string& input)
@@ -48,7 +52,9 @@ std::string FolderNotCreatedNotice(const std::string& folder)
 
 ToolCall BurstCall(const std::string& input)
 {
-    return InReportFolder(Format("\"%s\" burst", {input}), input);
+    ToolCall call = InReportFolder(Format("\"%s\" burst", {input}), input);
+    call.folderFiles = FolderFiles::BurstPages;
+    return call;
 }
 
 ToolCall CompressCall(const std::string& input)
@@ -63,7 +69,58 @@ ToolCall UncompressCall(const std::string& input)
 
 ToolCall DumpCall(const std::string& input)
 {
-    return InReportFolder(Format("\"%s\" dump_data output input_report.txt", {input}), input);
+    ToolCall call = InReportFolder(Format("\"%s\" dump_data output %s", {input, kDumpReportName}), input);
+    call.folderFiles = FolderFiles::DumpReport;
+    return call;
+}
+
+bool IsPageName(const char* name)
+{
+    if ((name[0] | 0x20) != 'p' || (name[1] | 0x20) != 'g' || name[2] != '_')
+        return false;
+    const char* digit = name + 3;
+    while (*digit >= '0' && *digit <= '9')
+        ++digit;
+    return digit - name >= 7 && lstrcmpiA(digit, ".pdf") == 0;
+}
+
+bool RunWritesName(FolderFiles kind, const char* name)
+{
+    if (kind == FolderFiles::DumpReport)
+        return lstrcmpiA(name, kDumpReportName) == 0;
+    return kind == FolderFiles::None || lstrcmpiA(name, kBurstReportName) == 0 || IsPageName(name);
+}
+
+std::string FolderReplaceQuestion(const std::string& folder, FolderFiles kind, int pages, bool report)
+{
+    const bool burst = kind == FolderFiles::BurstPages;
+    if (pages == 0 && !report)
+        return std::string();
+    const bool one = pages + (report ? 1 : 0) == 1;
+    std::string question = folder;
+    question += " already holds ";
+    if (pages > 0) {
+        char count[16];
+        wsprintfA(count, pages == 1 ? "%d page" : "%d pages", pages);
+        question += count;
+        if (report)
+            question += " and ";
+    }
+    if (report)
+        question += burst ? kBurstReportName : kDumpReportName;
+    question += burst ? " from an earlier Burst.\r\n" : " from an earlier Dump.\r\n";
+    question += one ? "Do you want to replace it?" : "Do you want to replace them?";
+    if (burst) {
+        question += one ? " It is" : " They are";
+        question += " removed before the new Burst starts";
+        question += pages > 0 ? ", so that no page of the earlier Burst is left beside the new ones." : ".";
+    }
+    return question;
+}
+
+std::string EarlierFileNotRemovedNotice(const std::string& path)
+{
+    return "Cannot remove the earlier file " + path;
 }
 
 std::string RotationKeyword(int rotationIndex)

@@ -34,6 +34,29 @@ ToolCall UncompressCall(const std::string& input);
 // ReportFolder, as burst does.
 ToolCall DumpCall(const std::string& input);
 
+// The report dump writes into its folder.
+inline constexpr char kDumpReportName[] = "input_report.txt";
+
+// True when a run writes a file named name (without a folder) into its
+// folder: for burst "pg_" followed by four digits or more and ".pdf" (pdftk
+// numbers the pages so), and "doc_data.txt"; for dump kDumpReportName; for
+// None every name. Letter case does not count, as on Windows.
+bool RunWritesName(FolderFiles kind, const char* name);
+// Of those, the pages of a burst.
+bool IsPageName(const char* name);
+
+// Asked, Yes to replace them, before a burst or dump writes into folder
+// when it holds pages of an earlier burst or the report (doc_data.txt of
+// burst, the report of dump); empty when it holds neither. After a Yes to
+// burst's question they are all removed before the run: a burst of fewer
+// pages would leave the earlier pages beyond its last one beside its own.
+// Dump's one report is simply replaced.
+std::string FolderReplaceQuestion(const std::string& folder, FolderFiles kind, int pages, bool report);
+
+// Shown, followed by the system's reason, when an earlier file cannot be
+// removed before a burst; the burst does not run.
+std::string EarlierFileNotRemovedNotice(const std::string& path);
+
 // pdftk's rotation keyword for an index of the rotation list: 0 east,
 // 1 south, 2 west, 3 left, 4 right, 5 down; empty for no selection (-1) or
 // any other index. pdftk has taken only these words since version 1.43: the

@@ -2,12 +2,21 @@
 // One run of pdftk as an operation wants it: everything the click handler
 // needs to act, decided without touching the window or the disk.
 #include <string>
+#include <vector>
 
 namespace velmora {
 
 // The tool runner ends the arguments of every captured run with this word,
 // so that pdftk tells in its output what it did.
 inline constexpr char kVerboseSuffix[] = " verbose";
+
+// The files a run writes into its folder under names the tool chooses,
+// which no output file of the call names.
+enum class FolderFiles {
+    None,
+    BurstPages,   // pg_0001.pdf, pg_0002.pdf, ... and doc_data.txt
+    DumpReport,   // input_report.txt
+};
 
 struct ToolCall {
     // The tool's arguments, without the " verbose" that the tool runner appends.
@@ -20,9 +29,14 @@ struct ToolCall {
     // The one file the run writes (relative paths are seen from folder);
     // empty when the run writes into folderToCreate instead.
     std::string outputFile;
+    // What the run writes into folderToCreate; None when it writes there
+    // nothing, or nothing but outputFile.
+    FolderFiles folderFiles = FolderFiles::None;
     // Told after the outcome of a run that went well (where the output went
     // when it is not where the user would look); empty: nothing more.
     std::string note;
+    // The passwords the arguments hold: the outcome notice never shows them.
+    std::vector<std::string> secrets;
 };
 
 // The full path of the call's output file as the tool will see it (a

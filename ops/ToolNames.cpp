@@ -135,6 +135,11 @@ InputName NameInput(const WideText& path, const std::string& linkName, bool with
     return ChooseInputName(full, shortName, linkName, codePage);
 }
 
+std::string MissingFileNotice(const WideText& path)
+{
+    return "The file " + ShownAnsi(path) + " was not found.";
+}
+
 std::string TemporaryName(unsigned long processId, unsigned serial, const char* ending)
 {
     char name[64];

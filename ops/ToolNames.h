@@ -38,6 +38,11 @@ InputName ChooseInputName(const WideText& fullPath, const std::string& shortName
 InputName NameInput(const WideText& path, const std::string& linkName, bool withShortName = true,
                     UINT codePage = CP_ACP);
 
+// The refusal of a file named on the command line or dropped that is not
+// there: "The file {PATH} was not found.", the path as the code page can
+// show it ('?' for what it lacks).
+std::string MissingFileNotice(const WideText& path);
+
 // A name for a temporary file of this program: plain ASCII, told apart by
 // the process and a serial number.
 std::string TemporaryName(unsigned long processId, unsigned serial, const char* ending);

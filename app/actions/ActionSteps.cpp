@@ -2,7 +2,9 @@
 #include "app/ChosenPdf.h"
 #include "app/MainWindow.h"
 #include "app/ToolRunner.h"
+#include "ops/RunFiles.h"
 #include "ops/SingleFileArguments.h"
+#include "ops/ToolLocation.h"
 #include "ops/SystemMessage.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBoxes.h"
@@ -56,30 +58,83 @@ bool EnsureFolder(const WideText& folder)
     return false;
 }
 
+namespace {
+
+// No is the default: Enter on a box that came as a surprise keeps the files.
+constexpr UINT kReplaceQuestion = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
+
+// The folder-file checks work in the code page: a path it cannot hold is
+// empty here.
+std::string PlainPath(const WideText& path)
+{
+    auto exact = ExactAnsi(path.data());
+    return exact ? *exact : std::string();
+}
+
+// Burst and dump write into a folder: asked when it holds files of the
+// names they write, and an earlier burst is cleared away after a Yes.
+bool MayReplaceFolderFiles(const ToolRun& run)
+{
+    const std::string folder = PlainPath(run.folderToCreate);
+    if (folder.empty())
+        return true;
+    const FolderFiles kind = run.call.folderFiles;
+    const RunFilesFound earlier = FindRunFiles(folder, kind, false);
+    const std::string question = FolderReplaceQuestion(folder, kind, earlier.pages, earlier.others > 0);
+    if (question.empty())
+        return true;
+    if (ShowMessageBox(question, kReplaceQuestion) != IDYES)
+        return false;
+    if (kind != FolderFiles::BurstPages)
+        return true;
+    const RunFilesFound left = FindRunFiles(folder, kind, true);
+    if (left.kept.empty())
+        return true;
+    ShowNotice(EarlierFileNotRemovedNotice(folder + "\\" + left.kept) + "\r\n" + SystemMessageText(left.keptError));
+    return false;
+}
+
+} // namespace
+
 bool MayReplaceOutput(const ToolRun& run)
 {
+    if (run.call.folderFiles != FolderFiles::None)
+        return MayReplaceFolderFiles(run);
     if (run.output.empty() || !Exists(run.output))
         return true;
-    // No is the default: Enter on a box that came as a surprise keeps the file.
-    const UINT question = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
-    return ShowMessageBox(ReplaceQuestion(ShownAnsi(run.output)), question) == IDYES;
+    return ShowMessageBox(ReplaceQuestion(ShownAnsi(run.output)), kReplaceQuestion) == IDYES;
 }
 
 void RunPlanned(const ToolRun& run)
 {
     RunTraces traces;
     if (!run.folderToCreate.empty()) {
-        if (!Exists(run.folderToCreate))
-            traces.newFolder = run.folderToCreate;
+        const bool existed = Exists(run.folderToCreate);
         if (!EnsureFolder(run.folderToCreate))
             return;
+        const std::string folder = PlainPath(run.folderToCreate);
+        // The report of dump is one file, replaced or new as any output.
+        if (run.call.folderFiles == FolderFiles::DumpReport && !folder.empty()) {
+            const std::string report = folder + "\\" + kDumpReportName;
+            (FileExists(report) ? traces.replacedFile : traces.newFile) = report;
+        }
+        if (!existed && folder.empty())
+            traces.newWideFolder = run.folderToCreate;
+        else if (!existed)
+            traces.newFolder = folder;
+        // The folder holds no pages of an earlier burst by now: whatever
+        // of the names burst writes it holds after a cancelled run is the
+        // run's own.
+        else if (run.call.folderFiles == FolderFiles::BurstPages)
+            traces.sharedFolder = folder;
+        traces.folderFiles = run.call.folderFiles;
     }
     if (!run.output.empty()) {
-        // A written output reaches the real one only after a good run.
-        if (!run.written.empty())
-            traces.newFile = run.written;
-        else
-            (Exists(run.output) ? traces.replacedFile : traces.newFile) = run.output;
+        // A written output reaches the real one only after a good run; the
+        // runner removes it otherwise.
+        const std::string output = PlainPath(run.written.empty() ? run.output : run.written);
+        if (!output.empty())
+            (run.written.empty() && FileExists(output) ? traces.replacedFile : traces.newFile) = output;
     }
     RunTool(run, traces);
 }

@@ -46,7 +46,10 @@ bool EnsureFolder(const WideText& folder);
 
 // True when the run's output file does not exist yet, or the user answered
 // Yes to replacing it. For the actions whose output name is derived or typed;
-// join and merge have their save dialog ask instead.
+// join and merge have their save dialog ask instead. For burst and dump, the
+// files of the names they write in their folder: after a Yes the pages and
+// report of an earlier burst are removed (false, after a notice, when one
+// cannot be).
 bool MayReplaceOutput(const ToolRun& run);
 
 // Creates the run's folder if it needs one, then runs the tool through the

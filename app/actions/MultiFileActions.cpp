@@ -108,6 +108,10 @@ void RunCombined(const std::vector<InputName>& names, const WideText& folder, co
 
 void JoinPdfsOf(MainWindow* window, const FolderPdfs& pdfs)
 {
+    if (pdfs.files.empty()) {
+        ShowNotice(NoPdfsNotice(pdfs.folder));
+        return;
+    }
     FileDialog* target = window->PdfFileDialog;
     // Whatever the dialog last held may be one of the folder's own PDFs.
     ProposeFile(target, ProposedTargetOf(pdfs.folder).data());

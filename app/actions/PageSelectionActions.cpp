@@ -43,7 +43,14 @@ void RemovePages(MainWindow* window, Control*)
     if (!input)
         return;
     std::string ranges = kRemoveDefault;
-    if (!QueryText(kRemoveTitle, kRemovePrompt, ranges) || !RemoveCall("", ranges))
+    if (!QueryText(kRemoveTitle, kRemovePrompt, ranges))
+        return;
+    const std::string refusal = RemoveRefusal(ranges);
+    if (!refusal.empty()) {
+        ShowNotice(refusal);
+        return;
+    }
+    if (!RemoveCall("", ranges))
         return;
     RunAskingFirst(PlanOnInput(*input, [&ranges](const std::string& name) { return *RemoveCall(name, ranges); }));
 }

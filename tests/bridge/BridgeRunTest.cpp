@@ -3,6 +3,7 @@
 #include "tests/bridge/TempFolder.h"
 #include "tests/support/PdfMaker.h"
 #include "tools/bridge/UnixPaths.h"
+#include "tools/bridge/UnixRelay.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
@@ -219,6 +220,35 @@ TEST_F(BridgeRun, PassesOnTheExitCodeAndErrorsOfAFailingRun)
     EXPECT_NE(run.exitCode, 0u);
     EXPECT_EQ(run.output, "");
     EXPECT_NE(run.errors.find("no such file.pdf"), std::string::npos) << run.errors;
+}
+
+// The Linux program's output is handed on while it runs, not after: the
+// live view of a long run shows its lines as they come. The first line is
+// printed two seconds before the end; arriving a second and a half before
+// it, it took at most half a second and the relay's last look.
+TEST(UnixRelay, HandsOnTheOutputAsItComesInOrder)
+{
+    struct Piece {
+        bool fromErrors;
+        std::string text;
+        ULONGLONG at;
+    };
+    std::vector<Piece> pieces;
+    const velmora::bridge::RelayResult run = velmora::bridge::RunInUnix(
+        {"/bin/sh", "-c", "echo first; sleep 1; echo second >&2; sleep 1; echo last; exit 3"}, "/",
+        [&](bool fromErrors, const std::string& piece) { pieces.push_back({fromErrors, piece, GetTickCount64()}); });
+    const ULONGLONG end = GetTickCount64();
+
+    ASSERT_TRUE(run.ran) << run.failure;
+    EXPECT_EQ(run.exitCode, 3u);
+    EXPECT_EQ(run.output + run.errors, "") << "relayed output is not kept as well";
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_EQ(pieces[0].text, "first\n");
+    EXPECT_EQ(pieces[1].text, "second\n");
+    EXPECT_EQ(pieces[2].text, "last\n");
+    EXPECT_EQ(std::vector<bool>({pieces[0].fromErrors, pieces[1].fromErrors, pieces[2].fromErrors}),
+              std::vector<bool>({false, true, false}));
+    EXPECT_GE(end - pieces[0].at, 1500u) << "the first line came only near the end";
 }
 
 // Cancelling a run ends the bridge abruptly (with its whole Windows job):

@@ -17,6 +17,14 @@ struct Fields {
     std::string target;
 };
 
+// A file named on the command line must be there to be taken.
+std::string Existing(const std::string& folder, const std::string& name)
+{
+    CreateDirectoryA(folder.c_str(), nullptr);
+    WriteFileBytes(folder + "\\" + name, "%PDF-1.4\n");
+    return "\"" + folder + "\\" + name + "\"";
+}
+
 Fields FieldsAfterStart(VelmoraSession& session)
 {
     HWND main = session.MainWindow();
@@ -28,7 +36,7 @@ Fields FieldsAfterStart(VelmoraSession& session)
 TEST(CommandLineStart, QuotedPathWithBlankFillsBothFieldsAndASecondArgumentIsIgnored)
 {
     SessionOptions options;
-    options.arguments = "\"C:\\a b\\x.pdf\" \"C:\\other\\second.pdf\"";
+    options.arguments = Existing("C:\\a b", "x.pdf") + " \"C:\\other\\second.pdf\"";
     VelmoraSession session(options);
     Fields shown = FieldsAfterStart(session);
     EXPECT_EQ(shown.pdf, "C:\\a b\\x.pdf");
@@ -45,7 +53,7 @@ TEST(CommandLineStart, QuotedPathWithBlankFillsBothFieldsAndASecondArgumentIsIgn
 TEST(CommandLineStart, LettersBeyondAsciiSurviveInPathAndProgramFolder)
 {
     SessionOptions options;
-    options.arguments = "C:\\Dokumente\\\xDC" "bersicht.pdf";
+    options.arguments = Existing("C:\\Dokumente", "\xDC" "bersicht.pdf");
     options.folderName = FolderName::NonAscii;
     VelmoraSession session(options);
     Fields shown = FieldsAfterStart(session);
@@ -59,11 +67,25 @@ TEST(CommandLineStart, LettersBeyondAsciiSurviveInPathAndProgramFolder)
 TEST(CommandLineStart, NameWithoutExtensionInADottedFolderGetsTheEndingAppended)
 {
     SessionOptions options;
-    options.arguments = "\"C:\\v1.2 docs\\report\"";
+    options.arguments = Existing("C:\\v1.2 docs", "report");
     VelmoraSession session(options);
     Fields shown = FieldsAfterStart(session);
     EXPECT_EQ(shown.pdf, "C:\\v1.2 docs\\report");
     EXPECT_EQ(shown.target, "C:\\v1.2 docs\\report_sec.pdf");
+
+    session.Click("Close");
+    EXPECT_EQ(session.Program().WaitForExit(), 0u);
+}
+
+TEST(CommandLineStart, MissingFileIsNamedAndTheFieldsStayEmpty)
+{
+    SessionOptions options;
+    options.arguments = "\"C:\\nowhere\\gone.pdf\"";
+    VelmoraSession session(options);
+    session.ExpectNotice("The file C:\\nowhere\\gone.pdf was not found.");
+    Fields shown = FieldsAfterStart(session);
+    EXPECT_EQ(shown.pdf, "");
+    EXPECT_EQ(shown.target, "");
 
     session.Click("Close");
     EXPECT_EQ(session.Program().WaitForExit(), 0u);
@@ -99,6 +121,13 @@ TEST(CommandLineStart, DroppedFileIsTakenAsACommandLineFileAndOtherDropsAreRefus
 
     auto one = DropFiles(main, {pdf});
     WaitUntil([&] { return fieldsAre(pdf); }, "the dropped file in the PDF field");
+    EXPECT_EQ(TextOf(FieldWindow(main, "TargetEdit")), session.Documents().File("drop me_sec.pdf"));
+
+    // A file gone by the time it is dropped is named; the fields keep the last one.
+    const std::string gone = session.Documents().File("gone.pdf");
+    auto missing = DropFiles(main, {gone});
+    session.ExpectNotice("The file " + gone + " was not found.");
+    EXPECT_TRUE(fieldsAre(pdf));
     EXPECT_EQ(TextOf(FieldWindow(main, "TargetEdit")), session.Documents().File("drop me_sec.pdf"));
 
     // A name the code page lacks letters of arrives whole, as from the

@@ -171,6 +171,11 @@ TEST_F(EncryptionActions, DecryptOpensTheInputWithTheOwnerPassword)
 
     Fill(false, "never read", "");
     EXPECT_EQ(RunWith(kDecrypt), CapturedRun(Session(), InQuotes(input) + " output " + InQuotes(target)));
+
+    // A password that is one of pdftk's keywords goes with the input's handle.
+    Fill(false, "never read", "OwnerPW");
+    EXPECT_EQ(RunWith(kDecrypt), CapturedRun(Session(), InQuotes("A=" + input) + " input_pw A=OwnerPW output " +
+                                                            InQuotes(target)));
 }
 
 TEST(EncryptionWithoutPdf, BothAskForAPdfFileFirst)

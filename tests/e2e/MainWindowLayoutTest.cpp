@@ -193,10 +193,12 @@ TEST_F(MainWindowLayout, FormIsCentredWithItsCaptionAndClientArea)
     EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - Width(frame)) / 2);
     EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - Height(frame)) / 2);
 
-    // The standard frame stays; only its sizing is switched off.
+    // The standard frame stays; only its sizing is switched off, and the
+    // maximize box, which would only move the window to the corner.
     const LONG_PTR style = GetWindowLongPtrA(main_, GWL_STYLE);
-    for (LONG_PTR part : {WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX, WS_THICKFRAME})
+    for (LONG_PTR part : {WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX, WS_THICKFRAME})
         EXPECT_EQ(style & part, part) << std::hex << part;
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
 }
 
 TEST_F(MainWindowLayout, BorderHitsNothingAndDragsDoNotResize)

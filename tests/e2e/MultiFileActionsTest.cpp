@@ -175,6 +175,18 @@ TEST_F(MultiFileActions, JoinProposesATargetBesideTheFolderAndAsksBeforeReplacin
     EXPECT_EQ(run.folder, sources);
 }
 
+TEST_F(MultiFileActions, JoinOfAFolderWithoutPdfsSaysSoAndRunsNothing)
+{
+    const size_t before = RunsSoFar();
+    const std::string empty = Session().Documents().File("no pdfs");
+    if (!FolderExists(empty))
+        Session().Documents().MakeFolder("no pdfs");
+    WriteFileBytes(JoinPath(empty, "notes.txt"), "not a PDF\n");
+    StartJoin(empty);
+    Session().ExpectNotice("The folder " + empty + " holds no PDF files.");
+    ExpectNothingRan(Session(), before);
+}
+
 TEST_F(MultiFileActions, JoinCancelledRunsNothingAndGivesThePdfDialogBack)
 {
     const size_t before = RunsSoFar();

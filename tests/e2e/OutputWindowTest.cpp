@@ -121,6 +121,11 @@ TEST(OutputWindow, ShowsOnlyTheTextOfItsOwnRunAndIsHiddenAfterOk)
     EXPECT_EQ(GetWindow(output.form, GW_OWNER), main);
     EXPECT_FALSE(IsWindowEnabled(main)) << "the main window takes input under the Output window";
     const RECT shownAt = WindowRect(output.form);
+    // The standard frame without a maximize box: its layout does not grow.
+    const LONG_PTR style = GetWindowLongPtrA(output.form, GWL_STYLE);
+    for (LONG_PTR part : {WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX, WS_THICKFRAME})
+        EXPECT_EQ(style & part, part) << std::hex << part;
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
 
     // Whatever the user types into the box is gone by the next display.
     ClearEdit(output.memo);
@@ -206,7 +211,7 @@ TEST(ToolRunner, ToolThatFailsIsNotReportedAsSuccess)
     EXPECT_EQ(TextOf(output.memo), "Error: Unexpected Exception in open_reader()\r\n");
     ClickButton(output.ok);
     WaitUntilGone(output.form);
-    session.ExpectNotice("pdftk reported an error (exit code 3)");
+    session.ExpectNotice("pdftk reported an error (exit code 3)\r\nError: Unexpected Exception in open_reader()");
 
     // Silent failure: no Output window, still no success.
     session.SetTool({{"exit", "3"}});

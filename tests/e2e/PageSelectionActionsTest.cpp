@@ -134,14 +134,24 @@ TEST_F(PageSelectionActions, RemoveAsksWhichPagesToKeep)
     EXPECT_EQ(run.folder, Session().Documents().Path());
     Session().ExpectNotice(kSuccessNotice);
 
-    // Typing replaces the selected proposal; Enter is OK.
+    // Typing replaces the selected proposal; Enter is OK. Pages typed
+    // without a handle are the ones to remove: pdftk gets the others.
     query = StartRemove();
     ReadyForKeys(query.edit);
     TypeIntoEdit(query.edit, "1-3 5-end");
     PressEnter(query.edit);
     run = ExpectRun(Session(), before + 2);
-    EXPECT_EQ(run.commandLine, RemoveRun("1-3 5-end"));
+    EXPECT_EQ(run.commandLine, RemoveRun("A1-end~1-3~5-end A5~5"));
     Session().ExpectNotice(kSuccessNotice);
+
+    // Every page is more than can go.
+    query = StartRemove();
+    ReadyForKeys(query.edit);
+    TypeIntoEdit(query.edit, "1-end");
+    PressEnter(query.edit);
+    Session().ExpectNotice("That would remove every page, and a PDF file needs at least one. "
+                           "Type only the pages to remove.");
+    ExpectNothingRan(Session(), before + 2);
 }
 
 TEST_F(PageSelectionActions, RemoveRunsNothingUnlessConfirmedWithPages)
@@ -220,7 +230,8 @@ TEST_F(PageSelectionActions, RemoveTellsTheOutcomeOfItsRun)
     EXPECT_EQ(TextOf(output.memo), "Error: Range start page number exceeds size of PDF\r\n");
     ClickButton(output.ok);
     WaitUntilGone(output.form);
-    Session().ExpectNotice("pdftk reported an error (exit code 3)");
+    // The notice repeats them once the Output window is closed.
+    Session().ExpectNotice("pdftk reported an error (exit code 3)\r\nError: Range start page number exceeds size of PDF");
     ExpectNothingRan(Session(), before + 1);
 }
 

@@ -120,6 +120,46 @@ TEST_F(SingleFileActions, BurstRunsInAFolderNamedAfterTheInput)
     Session().ExpectNotice(kSuccessNotice);
 }
 
+// A folder that holds files of an earlier burst: asked first; No keeps
+// everything, Yes clears the earlier burst away before the run, so none of
+// its pages stays beside the new ones. The user's own files stay.
+TEST_F(SingleFileActions, BurstAsksBeforeReplacingAnEarlierBurst)
+{
+    const std::string input = PickDocument("book.pdf");
+    const std::string pages = Session().Documents().File("book");
+    RemoveTree(pages);
+    Session().SetTool({{"write", "pg_0001.pdf"}});
+    RunOn("Burst a PDF", input, kBurstNotice);
+    Session().ExpectNotice(kSuccessNotice);
+    const size_t before = RunsSoFar();
+    const std::string earlier[][2] = {{"pg_0001.pdf", "edited page 1"}, {"pg_0002.pdf", "page 2"},
+                                      {"doc_data.txt", "NumberOfPages: 2"}, {"notes.txt", "mine"}};
+    for (const auto& [name, bytes] : earlier)
+        WriteFileBytes(JoinPath(pages, name), bytes);
+
+    const std::string question = pages + " already holds 2 pages and doc_data.txt from an earlier Burst.\r\nDo you "
+                                 "want to replace them? They are removed before the new Burst starts, so that no "
+                                 "page of the earlier Burst is left beside the new ones.";
+    RunOn("Burst a PDF", input, kBurstNotice);
+    MessageBoxInfo asked = WaitForMessageBox(Session().ProcessId(), kMainTitle);
+    EXPECT_EQ(asked.text, question);
+    EXPECT_EQ(asked.buttons, (std::vector<int>{IDYES, IDNO}));
+    EXPECT_EQ(asked.defaultButton, IDNO);
+    AnswerMessageBox(asked, IDNO);
+    ExpectNothingRan(Session(), before);
+    for (const auto& [name, bytes] : earlier)
+        EXPECT_EQ(ReadFileBytes(JoinPath(pages, name)), bytes) << name;
+
+    RunOn("Burst a PDF", input, kBurstNotice);
+    AnswerMessageBox(WaitForMessageBox(Session().ProcessId(), kMainTitle), IDYES);
+    EXPECT_EQ(ExpectRun(Session(), before + 1).folder, pages);
+    Session().ExpectNotice(kSuccessNotice);
+    EXPECT_EQ(ReadFileBytes(JoinPath(pages, "pg_0001.pdf")), "%PDF-1.4\n");
+    EXPECT_FALSE(FileExists(JoinPath(pages, "pg_0002.pdf")));
+    EXPECT_FALSE(FileExists(JoinPath(pages, "doc_data.txt")));
+    EXPECT_EQ(ReadFileBytes(JoinPath(pages, "notes.txt")), "mine");
+}
+
 TEST_F(SingleFileActions, BurstRefusesWhenAFileStandsWhereItsFolderShouldBe)
 {
     const std::string input = PickDocument("blocked.pdf");
@@ -180,6 +220,18 @@ TEST_F(SingleFileActions, DumpWritesItsReportIntoAFolderNamedAfterTheInput)
     EXPECT_EQ(run.folder, reports);
     EXPECT_TRUE(FolderExists(reports));
     Session().ExpectNotice(kSuccessNotice);
+
+    // An earlier report there: asked first, and No keeps it.
+    const std::string report = JoinPath(reports, "input_report.txt");
+    WriteFileBytes(report, "an earlier report");
+    RunOn("Dump a PDF", input);
+    MessageBoxInfo asked = WaitForMessageBox(Session().ProcessId(), kMainTitle);
+    EXPECT_EQ(asked.text, reports + " already holds input_report.txt from an earlier Dump.\r\nDo you want to replace it?");
+    EXPECT_EQ(asked.defaultButton, IDNO);
+    AnswerMessageBox(asked, IDNO);
+    ExpectNothingRan(Session(), before + 1);
+    EXPECT_EQ(ReadFileBytes(report), "an earlier report");
+    RemoveTree(reports);
 }
 
 TEST_F(SingleFileActions, RotateAllTurnsEveryPageAsChosen)

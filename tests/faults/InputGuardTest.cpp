@@ -256,3 +256,36 @@ TEST(InputGuard, MergeTooLongForOneCommandLineIsRefusedBeforeItRuns)
     row.Checked(Tally::FailureCalledSuccess, notice == "Successful executed");
     row.Saw("the tool never ran");
 }
+
+TEST(InputGuard, MissingFileOnTheCommandLineOrDroppedIsNamedAndTheFieldsStay)
+{
+    FaultRecord row("missing file named or dropped",
+                    "velmora.exe started with a PDF that does not exist; then an existing PDF dropped on the "
+                    "window, then one that does not exist");
+    TempFolder documents;
+    const std::string gone = documents.File("gone.pdf");
+    VelmoraSession session(WithDocument(gone));
+    const std::string atStart = TakeNotice(session.ProcessId());
+    EXPECT_EQ(atStart, "The file " + gone + " was not found.");
+    EXPECT_EQ(TextOf(PdfFileEdit(session)), "");
+    EXPECT_EQ(TextOf(TargetEdit(session)), "");
+    // The row does not change with the test's folder.
+    auto inRow = [&](std::string text) {
+        const size_t at = text.find(documents.Path());
+        return at == std::string::npos ? text : text.replace(at, documents.Path().size(), "<folder>");
+    };
+    row.Saw("at start, notice: " + inRow(atStart) + "; both fields empty");
+
+    const std::string present = documents.File("present.pdf");
+    WriteFileBytes(present, kInput);
+    auto first = DropFiles(session.MainWindow(), {present});
+    WaitUntil([&] { return TextOf(PdfFileEdit(session)) == present; }, "the dropped file in the PDF field");
+    auto second = DropFiles(session.MainWindow(), {gone});
+    const std::string dropped = TakeNotice(session.ProcessId());
+    EXPECT_EQ(dropped, "The file " + gone + " was not found.");
+    EXPECT_EQ(TextOf(PdfFileEdit(session)), present);
+    EXPECT_EQ(TextOf(TargetEdit(session)), documents.File("present_sec.pdf"));
+    row.Saw("dropped, notice: " + inRow(dropped) + "; the fields still hold the PDF dropped before");
+    EXPECT_TRUE(ToolStaysUnrun(session));
+    row.Saw("the tool never ran");
+}

@@ -3,6 +3,7 @@
 // stand-in logs the command line it received, which must be exact.
 #include "tests/faults/FaultReport.h"
 #include "tests/faults/FaultSteps.h"
+#include "ops/ToolNames.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
@@ -162,25 +163,40 @@ TEST(PathInput, NameOutsideTheCodePageChosenInTheDialogKeepsItsName)
 TEST(PathInput, NameOutsideTheCodePageOnTheCommandLine)
 {
     FaultRecord row("name outside the code page, on the command line",
-                    "velmora.exe started with \"\\u65E5\\u672C.pdf\" (exists); Decrypt into a typed "
-                    "target");
+                    "velmora.exe started with \"\\u65E5\\u672C.pdf\" (exists), Decrypt into a typed target; "
+                    "then with \"\\u65E5\\u672Cs.pdf\" (does not exist)");
     TempFolder documents;
     const auto [document, shortName] = MakeNihonPdf(documents);
+    {
+        SessionOptions options;
+        options.wideArguments = L"\"" + document + L"\"";
+        VelmoraSession session(options);
+        const std::string field = TextOf(PdfFileEdit(session));
+        EXPECT_EQ(field, JoinPath(documents.Path(), "??.pdf"));
+        // The field cannot hold the name of the proposal either.
+        EXPECT_EQ(TextOf(TargetEdit(session)), "");
+        const std::string target = JoinPath(documents.Path(), "decrypted.pdf");
+        SetTextOf(TargetEdit(session), target);
+        session.Click("Decrypt the PDF file");
+        Outcome outcome = AwaitOutcome(session.ProcessId());
+        StandinRun run = session.WaitForToolRun();
+        EXPECT_NE(run.commandLine.find("\"" + shortName + "\" output \"" + target + "\""), std::string::npos)
+            << run.commandLine;
+        EXPECT_EQ(lstrcmpiA(WithoutTrailingBackslash(run.folder).c_str(), documents.Path().c_str()), 0) << run.folder;
+        row.Saw("the PDF file field shows <folder>\\??.pdf, the target field stays empty; Decrypt hands the file on as "
+                "\"<short name>\" in its folder, notice: " + outcome.notice);
+    }
+    const std::wstring missing = document.substr(0, document.size() - 4) + L"s.pdf";
     SessionOptions options;
-    options.wideArguments = L"\"" + document + L"\"";
+    options.wideArguments = L"\"" + missing + L"\"";
     VelmoraSession session(options);
-    const std::string field = TextOf(PdfFileEdit(session));
-    EXPECT_EQ(field, JoinPath(documents.Path(), "??.pdf"));
-    // The field cannot hold the name of the proposal either.
+    const std::string notice = TakeNotice(session.ProcessId());
+    const std::string expected = velmora::MissingFileNotice(velmora::WideOf(missing.c_str()));
+    EXPECT_EQ(notice, expected);
+    EXPECT_EQ(TextOf(PdfFileEdit(session)), "");
     EXPECT_EQ(TextOf(TargetEdit(session)), "");
-    const std::string target = JoinPath(documents.Path(), "decrypted.pdf");
-    SetTextOf(TargetEdit(session), target);
-    session.Click("Decrypt the PDF file");
-    Outcome outcome = AwaitOutcome(session.ProcessId());
-    StandinRun run = session.WaitForToolRun();
-    EXPECT_NE(run.commandLine.find("\"" + shortName + "\" output \"" + target + "\""), std::string::npos)
-        << run.commandLine;
-    EXPECT_EQ(lstrcmpiA(WithoutTrailingBackslash(run.folder).c_str(), documents.Path().c_str()), 0) << run.folder;
-    row.Saw("the PDF file field shows <folder>\\??.pdf, the target field stays empty; Decrypt hands the file on as "
-            "\"<short name>\" in its folder, notice: " + outcome.notice);
+    EXPECT_TRUE(session.ToolRuns().empty());
+    row.Saw(std::string("missing: at start, notice: ") +
+            (notice == expected ? "The file <folder>\\??s.pdf was not found." : notice) +
+            "; the fields stay empty, the tool never ran");
 }

@@ -135,3 +135,40 @@ TEST(DecryptionArguments, RefusesNoInputNoTargetAndTheInputAsTarget)
     // The trail byte 0x7C of a double-byte character is no '|'.
     EXPECT_EQ(HoldsNonNameCharacters("C:\\\x83\x7C.pdf"), GetACP() != 932);
 }
+
+// pdftk takes a keyword after input_pw for the keyword, whatever its case;
+// with the input's handle it is a password. Every other password keeps the
+// plain form, and the passwords never reach the outcome notice.
+TEST(DecryptionArguments, PassesAPasswordThatIsAKeywordWithTheInputsHandle)
+{
+    DecryptionFields fields{"C:\\docs\\a.pdf", "C:\\docs\\a_open.pdf", "ownerpw"};
+    EncryptionPlan plan = PlanDecryption(fields);
+    EXPECT_EQ(plan.call.arguments, "\"A=C:\\docs\\a.pdf\" input_pw A=ownerpw output \"C:\\docs\\a_open.pdf\"");
+    EXPECT_EQ(plan.call.secrets, std::vector<std::string>{"ownerpw"});
+    for (const char* keyword : {"Output", "USERPW", "allow", "cat", "encrypt_128bits", "dont_ask", "north", "filter"})
+        EXPECT_TRUE(IsToolKeyword(keyword)) << keyword;
+    for (const char* password : {"even", "end", "prompt", "outputs", "pw", "A=x", ""})
+        EXPECT_FALSE(IsToolKeyword(password)) << password;
+    fields.ownerPassword = "even";
+    EXPECT_EQ(PlanDecryption(fields).call.arguments, "\"C:\\docs\\a.pdf\" input_pw even output \"C:\\docs\\a_open.pdf\"");
+
+    EncryptionFields encrypt = Fields();
+    encrypt.ownerPassword = "output";
+    encrypt.userPassword = "Allow";
+    plan = PlanEncryption(encrypt);
+    EXPECT_EQ(plan.call.arguments, std::string(kHead) + "encrypt_128bits owner_pw output user_pw Allow ");
+    EXPECT_EQ(plan.call.secrets, (std::vector<std::string>{"output", "Allow"}));
+}
+
+// PROMPT makes pdftk ask on its standard input, which is empty here.
+TEST(EncryptionArguments, RefusesThePasswordPrompt)
+{
+    const std::string refusal = "pdftk cannot be given the password PROMPT: it takes that word as a request to ask "
+                                "for the password, which it cannot do here.";
+    EncryptionFields fields = Fields();
+    fields.userPassword = "PROMPT";
+    EXPECT_EQ(PlanEncryption(fields).refusal, refusal);
+    fields.userPassword = "prompt";
+    EXPECT_EQ(PlanEncryption(fields).refusal, "");
+    EXPECT_EQ(PlanDecryption({"C:\\docs\\a.pdf", "C:\\docs\\b.pdf", "PROMPT"}).refusal, refusal);
+}

@@ -43,8 +43,42 @@ TEST(PageSelectionArguments, RemovesWhatTheQueryNames)
     EXPECT_EQ(remove->arguments, "\"A=C:\\Docs\\a.pdf\" cat A1-12 A14-end output \"C:\\Docs\\a_remove.pdf\"");
     EXPECT_EQ(remove->folder, "C:\\Docs\\");
     EXPECT_EQ(RemoveCall(in, "1-12 14-end")->arguments,
-              "\"A=C:\\Docs\\a.pdf\" cat 1-12 14-end output \"C:\\Docs\\a_remove.pdf\"");
+              "\"A=C:\\Docs\\a.pdf\" cat A1-end~1-12~14-end A14~14 output \"C:\\Docs\\a_remove.pdf\"");
     EXPECT_FALSE(RemoveCall(in, ""));
+    EXPECT_FALSE(RemoveCall(in, " , "));
+}
+
+// Pages typed without a handle are the pages to go; pdftk gets the pages to
+// keep, with the highest page number in a range of its own that it checks.
+TEST(PageSelectionArguments, RemovesThePagesTypedWithoutAHandle)
+{
+    EXPECT_EQ(PagesToKeep("13"), "A1-end~13 A13~13");
+    EXPECT_EQ(PagesToKeep("2-4 9"), "A1-end~2-4~9 A9~9");
+    EXPECT_EQ(PagesToKeep(" 9,2-4 "), "A1-end~9~2-4 A9~9");
+    EXPECT_EQ(PagesToKeep("end"), "A1-end~end");
+    EXPECT_EQ(PagesToKeep("END 1"), "A1-end~end~1 A1~1");
+    // pdftk takes nothing away for a range typed backwards.
+    EXPECT_EQ(PagesToKeep("4-2 end-13"), "A1-end~2-4~13-end A13~13");
+    EXPECT_EQ(PagesToKeep("007"), "A1-end~7 A7~7");
+    // pdftk's own selections keep their meaning, whatever else is in them.
+    EXPECT_EQ(PagesToKeep("A1-12 A14-end"), "A1-12 A14-end");
+    EXPECT_EQ(PagesToKeep("A1-12 14"), "A1-12 14");
+    EXPECT_EQ(PagesToKeep("Aend"), "Aend");
+    EXPECT_EQ(PagesToKeep(""), "");
+}
+
+TEST(PageSelectionArguments, RefusesToRemoveEveryPageOrWhatIsNoPage)
+{
+    const std::string everyPage =
+        "That would remove every page, and a PDF file needs at least one. Type only the pages to remove.";
+    for (const char* all : {"1-end", "end-1", "1-5 6-end", "3-end 1-4", "1 2 3-END"})
+        EXPECT_EQ(RemoveRefusal(all), everyPage) << all;
+    for (const char* some : {"13", "2-end", "1-5 7-end", "1-12 end", "A1-end", "", "2-4 9"})
+        EXPECT_EQ(RemoveRefusal(some), "") << some;
+    EXPECT_EQ(RemoveRefusal("2 x 0"), "Remove cannot read \"x\" as a page. Type the pages to remove as numbers "
+                                      "and ranges, such as 13 or 2-4 9 or end.");
+    for (const char* strange : {"0", "2-4even", "r1", "-3", "5-", "1-2-3", "1234567", "13;"})
+        EXPECT_NE(RemoveRefusal(strange), "") << strange;
 }
 
 TEST(PageSelectionArguments, WritesBesideTheInputAndRunsInItsFolder)

@@ -1,11 +1,14 @@
 #include "ops/CapturePipe.h"
 #include "ops/ProcessExecution.h"
+#include "ops/RunFiles.h"
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 using namespace velmora;
@@ -370,4 +373,41 @@ TEST(ProcessChildren, InheritOnlyThePipeAndNul)
 
     EXPECT_TRUE(result.ended);
     EXPECT_EQ(signalled, static_cast<DWORD>(WAIT_TIMEOUT));
+}
+
+// A stopped tool may go on writing for a moment: the wait for stillness
+// ends only once the writing has stopped, or at its limit.
+TEST(RunFiles, WaitOutsLateWritesAndGivesUpAtItsLimit)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "velmora-still-" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string pattern = folder + "\\*";
+    std::atomic<bool> writing{true};
+    std::atomic<int> written{0};
+    auto writeEvery = [&](DWORD ms, int count) {
+        for (int i = 0; writing && i < count; ++i, ++written) {
+            std::ofstream(folder + "\\pg_" + std::to_string(i) + ".pdf") << "page " << i;
+            Sleep(ms);
+        }
+    };
+
+    std::thread late(writeEvery, 100, 12);
+    const ULONGLONG start = GetTickCount64();
+    EXPECT_TRUE(WaitUntilStill(pattern, 500, 10000));
+    EXPECT_EQ(written.load(), 12) << "the wait ended while files were still written";
+    EXPECT_GE(Since(start), 1100u + 500u);
+    late.join();
+
+    std::thread endless(writeEvery, 50, 1000000);
+    const ULONGLONG limited = GetTickCount64();
+    EXPECT_FALSE(WaitUntilStill(pattern, 500, 1000));
+    EXPECT_LT(Since(limited), 2000u);
+    writing = false;
+    endless.join();
+
+    for (int i = 0; i < written; ++i)
+        DeleteFileA((folder + "\\pg_" + std::to_string(i) + ".pdf").c_str());
+    EXPECT_TRUE(RemoveDirectoryA(folder.c_str()));
 }

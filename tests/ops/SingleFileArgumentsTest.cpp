@@ -76,8 +76,49 @@ TEST(SingleFileArguments, BurstAndDumpRunInTheFolderTheyCreate)
     // Their files are the folder's; no single output to ask about.
     EXPECT_EQ(burst.outputFile, "");
     EXPECT_EQ(dump.outputFile, "");
+    EXPECT_EQ(burst.folderFiles, FolderFiles::BurstPages);
+    EXPECT_EQ(dump.folderFiles, FolderFiles::DumpReport);
+    EXPECT_EQ(RepairCall(in).folderFiles, FolderFiles::None);
 
     EXPECT_EQ(ReportFolder("C:\\My.Docs\\scan"), "C:\\My.Docs\\scan");
+}
+
+// What burst and dump write into their folder, whatever the letter case;
+// nothing else there is theirs.
+TEST(FolderReplacement, KnowsTheNamesEachRunWrites)
+{
+    for (const char* name : {"pg_0001.pdf", "PG_0026.PDF", "pg_12345.pdf", "doc_data.txt", "Doc_Data.TXT"})
+        EXPECT_TRUE(RunWritesName(FolderFiles::BurstPages, name)) << name;
+    for (const char* name : {"pg_001.pdf", "pg_0001.pdf.txt", "pg_00a1.pdf", "xpg_0001.pdf", "pg_.pdf",
+                             "pg_0001", "pg", "input_report.txt", "notes.txt"})
+        EXPECT_FALSE(RunWritesName(FolderFiles::BurstPages, name)) << name;
+    EXPECT_TRUE(IsPageName("Pg_0007.Pdf"));
+    EXPECT_FALSE(IsPageName("doc_data.txt"));
+    EXPECT_TRUE(RunWritesName(FolderFiles::DumpReport, "Input_Report.txt"));
+    EXPECT_FALSE(RunWritesName(FolderFiles::DumpReport, "doc_data.txt"));
+    EXPECT_TRUE(RunWritesName(FolderFiles::None, "notes.txt")) << "a folder made for the run is all the run's";
+}
+
+// The question names the folder and what of an earlier run it holds, and
+// says that an earlier burst goes first, so that none of its pages outlives
+// a shorter burst.
+TEST(FolderReplacement, AsksAboutTheEarlierFiles)
+{
+    const std::string folder = "C:\\Docs\\camlidl";
+    EXPECT_EQ(FolderReplaceQuestion(folder, FolderFiles::BurstPages, 26, true),
+              "C:\\Docs\\camlidl already holds 26 pages and doc_data.txt from an earlier Burst.\r\nDo you want to "
+              "replace them? They are removed before the new Burst starts, so that no page of the earlier Burst is "
+              "left beside the new ones.");
+    EXPECT_EQ(FolderReplaceQuestion(folder, FolderFiles::BurstPages, 1, false),
+              "C:\\Docs\\camlidl already holds 1 page from an earlier Burst.\r\nDo you want to replace it? It is "
+              "removed before the new Burst starts, so that no page of the earlier Burst is left beside the new ones.");
+    EXPECT_EQ(FolderReplaceQuestion(folder, FolderFiles::BurstPages, 0, true),
+              "C:\\Docs\\camlidl already holds doc_data.txt from an earlier Burst.\r\nDo you want to replace it? It "
+              "is removed before the new Burst starts.");
+    EXPECT_EQ(FolderReplaceQuestion(folder, FolderFiles::DumpReport, 0, true),
+              "C:\\Docs\\camlidl already holds input_report.txt from an earlier Dump.\r\nDo you want to replace it?");
+    EXPECT_EQ(FolderReplaceQuestion(folder, FolderFiles::BurstPages, 0, false), "");
+    EXPECT_EQ(FolderReplaceQuestion(folder, FolderFiles::DumpReport, 0, false), "");
 }
 
 // The question before replacing names the output as the tool will see it: a

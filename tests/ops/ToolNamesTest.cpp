@@ -173,6 +173,10 @@ TEST(FolderPdfs, FindsEveryPdfAsTheToolWould)
         expected.push_back(Text({folder.data(), L"\\", name}));
     EXPECT_EQ(pdfs.files, expected);
     EXPECT_TRUE(FindFolderPdfs(Text({folder.data(), L"\\missing"}).data()).files.empty());
+    // A folder that holds only a folder named like a PDF has nothing to join.
+    EXPECT_TRUE(FindFolderPdfs(inner.data()).files.empty());
+    EXPECT_EQ(NoPdfsNotice(Text({L"C:\\\u65E5"})), "The folder C:\\? holds no PDF files.");
+    EXPECT_EQ(MissingFileNotice(Text({L"C:\\a.pdf"})), "The file C:\\a.pdf was not found.");
 
     const WideText selection = Text({folder.data(), L"\r\u65E5\u672C.pdf\rb.pdf\r"});
     EXPECT_EQ(ReadMergeSelection(selection.data()), (std::vector<WideText>{expected[3], expected[1]}));

@@ -47,6 +47,34 @@ TEST(ToolOutcome, TellsSuccessOnlyForACleanExit)
     EXPECT_EQ(JudgeToolRun(cancelled).code, static_cast<DWORD>(ERROR_CANCELLED));
 }
 
+// The user has closed the Output window by the time the notice comes: the
+// notice itself says why, in pdftk's words, and never shows a password.
+TEST(ToolOutcome, FailureAddsPdftksOwnReason)
+{
+    ProcessResult locked = Ended(1);
+    locked.output = "Warning: Using a password on the command line interface can be insecure.\n"
+                    "Error: Failed to open input PDF file: \n   C:\\Docs\\e.pdf\n"
+                    "   OWNER OR USER PASSWORD REQUIRED, but not given\n"
+                    "Errors encountered.  No output created.\nDone.  Input errors, so no output created.\n";
+    EXPECT_EQ(JudgeToolRun(locked).notice, "pdftk reported an error (exit code 1)\r\n"
+                                           "Error: Failed to open input PDF file:\r\nC:\\Docs\\e.pdf\r\n"
+                                           "OWNER OR USER PASSWORD REQUIRED, but not given");
+    EXPECT_EQ(ToolReason("Error: Invalid PDF: PDF header signature not found.\r\n"
+                         "Error: Failed to open input PDF file: \r\n   t.pdf\r\nErrors encountered.\r\n"),
+              "Error: Invalid PDF: PDF header signature not found.\r\nError: Failed to open input PDF file:\r\nt.pdf");
+    EXPECT_EQ(ToolReason("Error: Unexpected text in page range end, here: \n   x\n   Exiting.\n   Acceptable "
+                         "keywords\n   To rotate pages\n"),
+              "Error: Unexpected text in page range end, here:\r\nx\r\nAcceptable keywords");
+    EXPECT_EQ(ToolReason("Error: Unexpected command-line data: \n      userpw\n   where we were expecting an "
+                         "input PDF password\nExiting.\n", {"", "userpw"}),
+              "Error: Unexpected command-line data:\r\nwhere we were expecting an input PDF password");
+    EXPECT_EQ(ToolReason("Done.\nnothing wrong\n"), "");
+
+    ProcessResult bare = Ended(2);
+    bare.output = "Unhandled Java Exception in create_output():\n";
+    EXPECT_EQ(JudgeToolRun(bare).notice, "pdftk reported an error (exit code 2)");
+}
+
 // Only a time limit is a time-out; any other failure names its cause.
 TEST(ToolOutcome, FailureAfterTheStartGetsTheSystemsWords)
 {

@@ -215,6 +215,11 @@ TEST_F(EncryptionActions, DecryptWithAWrongPasswordIsAFailureAndWritesNothing)
     RunOutcome outcome = Session().FinishRun();
     EXPECT_NE(outcome.notice, kSuccess);
     EXPECT_FALSE(FileExists(open));
+    // The notice says why in pdftk's words, the file it read between them.
+    EXPECT_EQ(outcome.notice.rfind("pdftk reported an error (exit code 1)\r\nError: Failed to open input PDF file:\r\n", 0),
+              0u) << outcome.notice;
+    EXPECT_TRUE(Contains(outcome.notice, "bolted.pdf\r\nOWNER OR USER PASSWORD REQUIRED, but incorrect"))
+        << outcome.notice;
 }
 
 } // namespace

@@ -36,6 +36,26 @@ protected:
         EXPECT_TRUE(facts.opened) << facts.messages;
         return facts;
     }
+
+    // Remove with typed as the answer of the query: what the user was told.
+    RunOutcome Remove(const std::string& in, const std::string& typed)
+    {
+        DeleteFileA(Document("fifteen_remove.pdf").c_str());
+        Session().Click("Remove");
+        Session().AnswerPdfDialog(in);
+        HWND query = WaitForTopWindow(Session().ProcessId(), WindowMatch::Title("Remove page").AndClass("obj_Form"));
+        SetTextOf(WaitForControl(query, ControlMatch::Class("obj_EDIT")), typed);
+        ClickButton(WaitForControl(query, ControlMatch::Text("OK").AndClass("obj_BUTTON")));
+        return Session().FinishRun();
+    }
+
+    // The pages the file Remove wrote holds.
+    std::vector<std::string> PagesLeft()
+    {
+        PdfFacts facts = ReadPdf(Document("fifteen_remove.pdf"));
+        EXPECT_TRUE(facts.opened) << facts.messages;
+        return facts.dimensions;
+    }
 };
 
 TEST_F(PageSelectionActions, CatKeepsTheRangeOrItsEvenOrOddPagesInOrder)
@@ -90,4 +110,27 @@ TEST_F(PageSelectionActions, RemoveOfAPageBeyondTheEndIsReportedAsAFailure)
     EXPECT_FALSE(FileExists(Document("short_remove.pdf")));
 }
 
+// Pages typed without a handle are the ones that go, the last page and
+// "end" included; a page beyond the end fails and says why.
+TEST_F(PageSelectionActions, RemoveTakesAwayThePagesTyped)
+{
+    const std::string in = Prepare("fifteen.pdf", 15);
+    ExpectSuccess(Remove(in, "13"));
+    EXPECT_EQ(PagesLeft(), DimensionsOfPages({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15}));
+    ExpectSuccess(Remove(in, "2-4 9"));
+    EXPECT_EQ(PagesLeft(), DimensionsOfPages({1, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15}));
+    ExpectSuccess(Remove(in, "end"));
+    EXPECT_EQ(PagesLeft(), DimensionsOfPages({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    ExpectSuccess(Remove(in, "15-3"));
+    EXPECT_EQ(PagesLeft(), DimensionsOfPages({1, 2}));
+
+    RunOutcome beyond = Remove(in, "16");
+    EXPECT_EQ(beyond.notice, "pdftk reported an error (exit code 1)\r\n"
+                             "Error: Range start page number exceeds size of PDF\r\n"
+                             "here: A1-end~16\r\n"
+                             "input PDF has: 15 pages.");
+    EXPECT_FALSE(FileExists(Document("fifteen_remove.pdf")));
+}
+
 } // namespace
+

@@ -187,13 +187,58 @@ DWORD OwnUnixProcessId()
     return found;
 }
 
-bool WaitForExitCode(const RelayFolder& folder, DWORD& exitCode, std::string& failure)
+// A file the script's program writes, read as it grows: each call takes
+// what was added since the last one.
+class GrowingFile {
+public:
+    explicit GrowingFile(std::string path) : path_(std::move(path)) {}
+    ~GrowingFile()
+    {
+        if (file_ != INVALID_HANDLE_VALUE)
+            CloseHandle(file_);
+    }
+    GrowingFile(const GrowingFile&) = delete;
+    GrowingFile& operator=(const GrowingFile&) = delete;
+
+    std::string TakeNew()
+    {
+        if (file_ == INVALID_HANDLE_VALUE)
+            file_ = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return file_ == INVALID_HANDLE_VALUE ? std::string() : ReadWholeFile(file_);
+    }
+
+private:
+    std::string path_;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+};
+
+// Hands on what the program added to its output files; standard output
+// first, so that a report line and the error after it keep their order
+// when both came within one look.
+void RelayNew(GrowingFile& out, GrowingFile& err, const OutputRelay& relay)
+{
+    const std::string output = out.TakeNew();
+    if (!output.empty())
+        relay(false, output);
+    const std::string errors = err.TakeNew();
+    if (!errors.empty())
+        relay(true, errors);
+}
+
+bool WaitForExitCode(const RelayFolder& folder, DWORD& exitCode, std::string& failure, const OutputRelay& relay)
 {
     const DWORD start = GetTickCount();
     DWORD pid = 0;
     DWORD pause = 5;
+    GrowingFile out(folder.File("out"));
+    GrowingFile err(folder.File("err"));
     for (;;) {
-        if (FileExists(folder.File("code"))) {
+        // The code is written after the program's end, so everything it
+        // wrote is in the files by then.
+        const bool ended = FileExists(folder.File("code"));
+        RelayNew(out, err, relay);
+        if (ended) {
             exitCode = NumberIn(ReadWholeFile(folder.File("code")));
             return true;
         }
@@ -258,7 +303,7 @@ std::string RelayScript(const std::string& relayFolder, const std::string& workF
            "run() {\n"
            "  LC_ALL=C.UTF-8 setsid " + program + " </dev/null >\"$R/out\" 2>\"$R/err\" &\n"
            "  P=$!\n"
-           "  (while waiter_alive; do sleep 0.2; done; kill -KILL -$P) &\n"
+           "  (while waiter_alive; do sleep 0.1; done; kill -KILL -$P) &\n"
            "  W=$!\n"
            "  wait $P; S=$?\n"
            "  kill $W\n"
@@ -274,9 +319,13 @@ std::string RelayScript(const std::string& relayFolder, const std::string& workF
            "fi\n";
 }
 
-RelayResult RunInUnix(const std::vector<std::string>& command, const std::string& workFolder)
+RelayResult RunInUnix(const std::vector<std::string>& command, const std::string& workFolder,
+                      const OutputRelay& relay)
 {
     RelayResult result;
+    const OutputRelay keep = [&result](bool fromErrors, const std::string& piece) {
+        (fromErrors ? result.errors : result.output) += piece;
+    };
     RelayFolder folder;
     if (!folder.Exists()) {
         result.failure = "cannot make a temporary folder";
@@ -294,11 +343,9 @@ RelayResult RunInUnix(const std::vector<std::string>& command, const std::string
     }
     if (!StartShell(relayFolder + "/relay.sh", folder.File(""), result.failure))
         return result;
-    if (!WaitForExitCode(folder, result.exitCode, result.failure))
+    if (!WaitForExitCode(folder, result.exitCode, result.failure, relay ? relay : keep))
         return result;
     result.ran = true;
-    result.output = ReadWholeFile(folder.File("out"));
-    result.errors = ReadWholeFile(folder.File("err"));
     return result;
 }
 

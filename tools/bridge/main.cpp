@@ -1,6 +1,7 @@
 // pdftk.exe for Velmora under Wine: hands its command line to the Linux
 // pdftk, with Windows paths made Unix paths and "*.pdf" resolved, in the
-// same working folder, and gives back pdftk's output, errors and exit code.
+// same working folder, and hands on pdftk's output and errors as they come,
+// then its exit code.
 #include "tools/bridge/ArgumentTranslation.h"
 #include "tools/bridge/CommandLineSplitting.h"
 #include "tools/bridge/UnixPaths.h"
@@ -60,11 +61,11 @@ int main()
 
     std::vector<std::string> command = {LinuxPdftk};
     command.insert(command.end(), translated.unixArguments.begin(), translated.unixArguments.end());
-    RelayResult result = RunInUnix(command, unixFolder);
+    // Handed on as it comes, so that a long run can be watched.
+    RelayResult result = RunInUnix(command, unixFolder, [](bool fromErrors, const std::string& piece) {
+        WriteAll(fromErrors ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, piece);
+    });
     if (!result.ran)
         return Fail(result.failure);
-
-    WriteAll(STD_OUTPUT_HANDLE, result.output);
-    WriteAll(STD_ERROR_HANDLE, result.errors);
     return static_cast<int>(result.exitCode);
 }
