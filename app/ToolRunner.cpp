@@ -94,10 +94,14 @@ void ClearCancelledRun(const RunTraces& traces, LiveRun& live)
     }
 }
 
+// A file that did not exist before a failed run is none of the user's: pdftk
+// can fail after it opened its output (an empty file, or one cut short).
 // Removing a folder fails while anything is in it, which is the point.
 void ClearFailedRun(const ProcessResult& result, const RunTraces& traces)
 {
     const bool failed = !result.ended || result.exitCode != 0 || result.runError != 0;
+    if (failed && !traces.newFile.empty())
+        DeleteFileA(traces.newFile.c_str());
     if (failed && !traces.newFolder.empty())
         RemoveDirectoryA(traces.newFolder.c_str());
     if (failed && !traces.newWideFolder.empty())

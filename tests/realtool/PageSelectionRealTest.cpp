@@ -130,6 +130,11 @@ TEST_F(PageSelectionActions, RemoveTakesAwayThePagesTyped)
                              "here: A1-end~16\r\n"
                              "input PDF has: 15 pages.");
     EXPECT_FALSE(FileExists(Document("fifteen_remove.pdf")));
+
+    // pdftk opens its output before it finds that no page is left: the
+    // empty file it leaves is taken away with the failure.
+    EXPECT_NE(Remove(in, "1-15").notice, kSuccess);
+    EXPECT_FALSE(FileExists(Document("fifteen_remove.pdf")));
 }
 
 } // namespace
