@@ -1,39 +1,24 @@
 #include "app/FindTool.h"
-#include "app/Unit1.h"
-#include "app/actions/ActionSteps.h"
+#include "app/ChosenPdf.h"
+#include "app/ToolRunner.h"
 #include "app/actions/MultiFileActions.h"
-#include "ops/CodePageNames.h"
-#include "ops/OperationPaths.h"
 #include "ops/ToolLocation.h"
+#include "ops/ToolNames.h"
 #include "ui/CommandLine.h"
-#include "ui/Control.h"
 #include "ui/MessageBoxes.h"
-#include <windows.h>
 
 namespace velmora {
 
-std::string ToolPath;
-std::string CmdLineFile;
-WideText CmdLineFileWide;
-
-void TakePdfFile(MainWindow* window, const std::string& file)
-{
-    CmdLineFile = file;
-    CmdLineFileWide = WideFromAnsi(file);
-    window->PdfFileEdit->SetText(CmdLineFile);
-    window->TargetEdit->SetText(ProposedTarget(CmdLineFile));
-}
-
-bool IsSingleFileDrop(const std::vector<std::string>& paths, bool (*isFolder)(const std::string& path))
+bool IsSingleFileDrop(const std::vector<WideText>& paths, bool (*isFolder)(const WideText& path))
 {
     return paths.size() == 1 && !isFolder(paths.front());
 }
 
 namespace {
 
-bool IsFolder(const std::string& path)
+bool IsFolder(const WideText& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.data());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -43,19 +28,19 @@ bool IsThereOrTold(const WideText& path)
 {
     if (GetFileAttributesW(path.data()) != INVALID_FILE_ATTRIBUTES)
         return true;
-    ShowNotice(MissingFileNotice(path.data()));
+    ShowNotice(MissingFileNotice(path));
     return false;
 }
 
 } // namespace
 
-void TakeDroppedFiles(MainWindow* window, Control* sender, const std::vector<std::string>* paths)
+void TakeDroppedFiles(MainWindow* window, Control*, const std::vector<WideText>* paths)
 {
-    if (MergeSeveralDroppedFiles(window, sender, *paths))
+    if (MergeSeveralDroppedFiles(window, *paths))
         return;
     if (!IsSingleFileDrop(*paths, &IsFolder))
         ShowNotice(kDropOneFileNotice);
-    else if (IsThereOrTold(WideFromAnsi(paths->front())))
+    else if (IsThereOrTold(paths->front()))
         TakePdfFile(window, paths->front());
 }
 
@@ -64,20 +49,13 @@ bool FindTool(MainWindow* window, Control*)
     ToolPath = LocateTool(ModulePath());
     if (ToolPath.empty())
         return false;
-    CmdLineFile.clear();
-    CmdLineFileWide.clear();
-    if (CountArguments() != 0) {
-        // A name the code page cannot hold is refused now, before anything
-        // proposes it; the program goes on without it.
-        const WideText argument = GetWideArgument(1);
-        if (argument.empty() || !IsThereOrTold(argument))
-            return true;
-        const auto name = HandOnChosenFile(argument);
-        if (!name)
-            return true;
-        TakePdfFile(window, name->path);
-        CmdLineFileWide = argument;
-    }
+    ChosenPdf.clear();
+    NamedPdf.clear();
+    if (CountArguments() == 0)
+        return true;
+    const WideText argument = GetWideArgument(1);
+    if (!argument.empty() && IsThereOrTold(argument))
+        TakePdfFile(window, argument);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "app/MergeOrderWindow.h"
-#include "app/Unit1.h"
-#include "app/actions/MultiFileActions.h"
+#include "app/MainWindow.h"
+#include "app/actions/MergeChoice.h"
 #include "ops/MergeOrder.h"
 #include "ui/Control.h"
 #include "ui/ControlKinds.h"
@@ -71,11 +71,11 @@ void RemoveSelected(OrderWindow* w, Control*)
 
 void AddFiles(OrderWindow* w, Control*)
 {
-    const std::optional<MergeInputs> chosen = ChooseMergeFiles(w->main, w->form->GetHandle());
+    const std::optional<std::vector<std::string>> chosen = ChooseMergeFiles(w->main, w->form->GetHandle());
     if (!chosen)
         return;
     const int first = static_cast<int>(w->files.size());
-    w->files.insert(w->files.end(), chosen->files.begin(), chosen->files.end());
+    w->files.insert(w->files.end(), chosen->begin(), chosen->end());
     ShowFiles(w, first);
     w->hint->SetText("");
 }

@@ -11,7 +11,7 @@ namespace velmora {
 
 class MainWindow;
 
-// Shows the window with files (full paths as handed on, in the order given)
+// Shows the window with files (the keys of MergeChoice, in the order given)
 // and waits. The files in the order the user confirmed with OK, two or more;
 // nothing after Cancel, Escape or the close box.
 std::optional<std::vector<std::string>> ArrangeMergeOrder(MainWindow* main, const std::vector<std::string>& files);

@@ -3,6 +3,7 @@
 #include "app/Unit2.h"
 #include "ops/ProcessExecution.h"
 #include "ops/RunFiles.h"
+#include "ops/SystemMessage.h"
 #include "ops/ToolOutcome.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
@@ -10,7 +11,7 @@
 
 namespace velmora {
 
-DWORD LastToolError = 0;
+std::string ToolPath;
 
 namespace {
 
@@ -45,6 +46,22 @@ std::string WatchedPattern(const RunTraces& traces)
     return traces.newFile.empty() ? traces.replacedFile : traces.newFile;
 }
 
+// Everything in a folder the run made is the run's own work; the last file
+// of a stopped run may be cut short, so none of it is kept.
+void RemoveWideFolder(const WideText& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Joined(folder, L"\\*").data(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileW(Joined(Joined(folder, L"\\"), found.cFileName).data());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.data());
+}
+
 // Waits until the tool has stopped writing, then removes what the run made.
 // A folder that stays is looked at again after another still while, until
 // a round finds nothing more of the run's there. While the session ends
@@ -53,6 +70,10 @@ void ClearCancelledRun(const RunTraces& traces, LiveRun& live)
 {
     const std::string watched = WatchedPattern(traces);
     const DWORD stillFor = AppTerminated ? 0 : kStillForMs;
+    if (!traces.newWideFolder.empty()) {
+        live.Pause(stillFor);
+        RemoveWideFolder(traces.newWideFolder);
+    }
     for (int round = 0; round < kRemovalRounds && !watched.empty(); ++round) {
         WaitUntilStill(watched, stillFor, kStillLimitMs, &PauseLive, &live);
         if (!traces.newFile.empty())
@@ -83,28 +104,67 @@ void ClearFailedRun(const ProcessResult& result, const RunTraces& traces)
         DeleteFileA(traces.newFile.c_str());
     if (failed && !traces.newFolder.empty())
         RemoveDirectoryA(traces.newFolder.c_str());
+    if (failed && !traces.newWideFolder.empty())
+        RemoveDirectoryW(traces.newWideFolder.data());
 }
 
-std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, const RunTraces& traces,
-                      const std::string& successNote)
+// A hard link costs nothing and needs no room; a copy stands in where the
+// disk takes no links (FAT, exFAT, many shares).
+bool MakeLinks(const ToolRun& run)
+{
+    for (const auto& [link, file] : run.links) {
+        if (CreateHardLinkW(link.data(), file.data(), nullptr) || CopyFileW(file.data(), link.data(), TRUE))
+            continue;
+        const DWORD error = GetLastError();
+        ShowNotice("pdftk cannot be given this file under a name it can take, because no temporary name "
+                   "could be made beside it:\r\n" + ShownAnsi(file) + "\r\n" + SystemMessageText(error));
+        return false;
+    }
+    return true;
+}
+
+void RemoveLinks(const ToolRun& run)
+{
+    for (const auto& [link, file] : run.links)
+        DeleteFileW(link.data());
+}
+
+// The notice's addition when the written output cannot take its name.
+std::string NameOutput(const ToolRun& run, bool wentWell)
+{
+    if (run.written.empty())
+        return std::string();
+    if (!wentWell) {
+        DeleteFileW(run.written.data());
+        return std::string();
+    }
+    if (MoveFileExW(run.written.data(), run.output.data(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+        return std::string();
+    const DWORD error = GetLastError();
+    return "\r\nThe output could not be given its name " + ShownAnsi(run.output) + ": " +
+           SystemMessageText(error) + "\r\nIt is kept as " + ShownAnsi(run.written);
+}
+
+std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, const RunTraces& traces)
 {
     if (result.cancelled && !traces.replacedFile.empty())
         return outcome.notice + "\r\n" + traces.replacedFile + " may be incomplete.";
-    if (outcome.code == 0 && !successNote.empty())
-        return outcome.notice + "\r\n" + successNote;
     return outcome.notice;
 }
 
 } // namespace
 
-void RunTool(const std::string& toolPath, const std::string& arguments, const std::string& folder,
-             const RunTraces& traces, const std::string& successNote, const std::vector<std::string>& secrets)
+void RunTool(const ToolRun& run, const RunTraces& traces)
 {
+    if (!MakeLinks(run)) {
+        RemoveLinks(run);
+        return;
+    }
     ProcessResult result;
     bool shownLive = false;
     {
         LiveRun live(GetOutputWindow());
-        result = RunCaptured(toolPath, arguments + " verbose", folder, kNoConsole, INFINITE, &live);
+        result = RunCaptured(ToolPath, run.call.arguments + kVerboseSuffix, run.folder, kNoConsole, INFINITE, &live);
         shownLive = live.IsShown();
         // Still within the run, so the windows stay alive but take no
         // second action while the tool's last writes are awaited.
@@ -117,16 +177,17 @@ void RunTool(const std::string& toolPath, const std::string& arguments, const st
     // the activation back to it rather than to another program.
     if (shownLive)
         GetOutputWindow()->FormControl->SetVisible(false);
+    RemoveLinks(run);
     // The session is ending or the program was asked to quit: nobody is
     // there to read anything.
     const bool anyoneThere = !AppTerminated;
     if (!shownLive && anyoneThere && !result.output.empty())
         ShowOutputText(GetOutputWindow(), result.output);
     ClearFailedRun(result, traces);
-    ToolOutcome outcome = JudgeToolRun(result, secrets);
-    LastToolError = outcome.code;
+    const ToolOutcome outcome = JudgeToolRun(result, run.call.secrets);
+    const std::string naming = NameOutput(run, outcome.code == 0);
     if (anyoneThere)
-        ShowNotice(NoticeFor(result, outcome, traces, successNote));
+        ShowNotice(NoticeFor(result, outcome, traces) + naming);
 }
 
 } // namespace velmora

@@ -1,5 +1,5 @@
 #include "app/Unit2.h"
-#include "app/Unit1.h"
+#include "ui/Application.h"
 #include "ui/Colors.h"
 #include "ui/Control.h"
 #include "ui/ControlKinds.h"
@@ -42,7 +42,7 @@ void BuildOutputWindow(OutputWindow*& window, Control* parent)
 OutputWindow* GetOutputWindow()
 {
     if (!TheOutputWindow)
-        BuildOutputWindow(TheOutputWindow, TheMainWindow->FormControl);
+        BuildOutputWindow(TheOutputWindow, AppMainForm);
     return TheOutputWindow;
 }
 

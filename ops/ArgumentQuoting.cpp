@@ -1,4 +1,5 @@
 #include "ops/ArgumentQuoting.h"
+#include "text/CharacterSteps.h"
 
 namespace velmora {
 
@@ -15,7 +16,7 @@ std::string QuoteAlways(const std::string& argument, UINT codePage)
     size_t backslashes = 0;
     for (size_t i = 0; i < argument.size(); ++i) {
         const char c = argument[i];
-        if (IsDBCSLeadByteEx(codePage, static_cast<unsigned char>(c)) && i + 1 < argument.size()) {
+        if (CharacterSize(argument, i, codePage) == 2) {
             quoted.append(backslashes, '\\');
             backslashes = 0;
             quoted += c;

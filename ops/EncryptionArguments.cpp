@@ -3,6 +3,8 @@
 #include "ops/OperationPaths.h"
 #include "ops/ArgumentQuoting.h"
 #include "ops/SameFileCheck.h"
+#include "text/CharacterSteps.h"
+#include <cstring>
 #include <vector>
 
 namespace velmora {
@@ -51,11 +53,14 @@ bool NamesNoFile(const std::string& target)
 }
 
 // The checks both operations share, after the input has been checked.
-std::string TargetRefusal(const std::string& pdfFile, const std::string& target)
+std::string TargetRefusal(const std::string& pdfFile, const WideText& pdfPath, const std::string& target)
 {
     if (NamesNoFile(target))
         return kNoTarget;
-    if (TargetNamesInput(pdfFile, target))
+    if (HoldsNonNameCharacters(target))
+        return kTargetNotAName;
+    const WideText input = pdfPath.empty() ? WideFromAnsi(pdfFile) : pdfPath;
+    if (TargetNamesInput(input, WideFromAnsi(target)))
         return kTargetIsInput;
     return std::string();
 }
@@ -82,6 +87,20 @@ std::string PasswordPart(const char* keyword, const std::string& password)
 }
 
 } // namespace
+
+// A trail byte of a double-byte character may be 0x7C, which is then no '|'.
+bool HoldsNonNameCharacters(const std::string& target)
+{
+    for (size_t i = 0; i < target.size(); i += CharacterSize(target, i)) {
+        const char c = target[i];
+        const bool single = CharacterSize(target, i) == 1;
+        if (single && (std::strchr("?*<>|\"", c) && c != '\0'))
+            return true;
+        if (single && c == ':' && i != 1)
+            return true;
+    }
+    return false;
+}
 
 bool IsToolKeyword(const std::string& password)
 {
@@ -121,7 +140,7 @@ EncryptionPlan PlanEncryption(const EncryptionFields& fields)
         plan.refusal = kEqualPasswords;
         return plan;
     }
-    plan.refusal = TargetRefusal(fields.pdfFile, fields.target);
+    plan.refusal = TargetRefusal(fields.pdfFile, fields.pdfPath, fields.target);
     if (plan.refusal.empty())
         plan.refusal = PasswordRefusal(fields.ownerPassword, fields.userPassword);
     if (!plan.refusal.empty())
@@ -135,7 +154,7 @@ EncryptionPlan PlanEncryption(const EncryptionFields& fields)
         PasswordPart("owner_pw", fields.ownerPassword),
         PasswordPart("user_pw", fields.userPassword),
         PermissionList(fields.permissions)});
-    plan.call.folder = FieldFolder(fields.pdfFile);
+    plan.call.folder = InputFolder(fields.pdfFile);
     plan.call.outputFile = fields.target;
     return plan;
 }
@@ -147,7 +166,7 @@ EncryptionPlan PlanDecryption(const DecryptionFields& fields)
         plan.refusal = kNoInput;
         return plan;
     }
-    plan.refusal = TargetRefusal(fields.pdfFile, fields.target);
+    plan.refusal = TargetRefusal(fields.pdfFile, fields.pdfPath, fields.target);
     if (plan.refusal.empty())
         plan.refusal = PasswordRefusal(fields.ownerPassword);
     if (!plan.refusal.empty())
@@ -167,7 +186,7 @@ EncryptionPlan PlanDecryption(const DecryptionFields& fields)
         plan.call.arguments = Format("%s %s output %s", {
             QuoteAlways(fields.pdfFile), PasswordPart("input_pw", fields.ownerPassword), QuoteAlways(fields.target)});
     }
-    plan.call.folder = FieldFolder(fields.pdfFile);
+    plan.call.folder = InputFolder(fields.pdfFile);
     plan.call.outputFile = fields.target;
     return plan;
 }

@@ -2,6 +2,7 @@
 // Encryption and decryption of the PDF named in the PDF file field into the
 // file named in the target field: the checks and the pdftk arguments.
 #include "ops/ToolCall.h"
+#include "text/WideText.h"
 #include <string>
 
 namespace velmora {
@@ -24,12 +25,15 @@ struct Permissions {
 
 // The window's state as encryption reads it at the click.
 struct EncryptionFields {
-    std::string pdfFile;        // PDF file field: the input
+    std::string pdfFile;        // PDF file field: the input, as the tool gets it
     std::string target;         // target field: the output
     std::string userPassword;
     std::string ownerPassword;
     bool strength40 = false;    // the 40 bit radio; otherwise 128 bit
     Permissions permissions;
+    // The input as the system names it, when the tool gets it by another
+    // name (ChooseInputName); empty: pdfFile.
+    WideText pdfPath;
 };
 
 // The window's state as decryption reads it; the owner password field holds
@@ -38,6 +42,7 @@ struct DecryptionFields {
     std::string pdfFile;
     std::string target;
     std::string ownerPassword;
+    WideText pdfPath;           // as for encryption
 };
 
 // Either a refusal or a tool call: when refusal is not empty, the handler
@@ -46,6 +51,17 @@ struct EncryptionPlan {
     std::string refusal;
     ToolCall call;
 };
+
+// Refuses a target field that holds '?', '*', '<', '>', '|', '"' or a ':'
+// after the drive: the system takes none of them in a file name, and a '?'
+// is what the field shows for a letter it cannot hold.
+inline constexpr char kTargetNotAName[] =
+    "The target cannot be a file name: it holds a character that file names cannot have "
+    "(? * < > | \" or a colon after the drive). A ? stands for a letter that the Target field cannot hold. "
+    "Type another target, or choose one with its \"...\" button.";
+
+// True when target holds a character that kTargetNotAName refuses.
+bool HoldsNonNameCharacters(const std::string& target);
 
 // "allow " and the permission words, or empty when no box is checked.
 // AllFeatures replaces every other word.
@@ -57,9 +73,10 @@ bool IsToolKeyword(const std::string& password);
 
 // Refuses, in this order: no input ("Choose a pdf file first"), equal
 // passwords, both empty included ("User and Owner password must be
-// different"), no target, a target naming the input, a password pdftk cannot
-// be given (PROMPT, which makes it ask on its standard input). Otherwise
-// the call
+// different"), no target, a target with characters no file name can hold
+// (kTargetNotAName), a target naming the input, a password pdftk cannot be
+// given (PROMPT, which makes it ask on its standard input). Otherwise the
+// call
 //   "{IN}" output "{TARGET}" {STRENGTH} {OWNER} {USER} {PERMISSIONS}
 // with empty parts leaving their blanks, in the input's folder. pdftk takes
 // the word after owner_pw and user_pw as the password even when it is one of

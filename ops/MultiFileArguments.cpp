@@ -1,8 +1,8 @@
 #include "ops/MultiFileArguments.h"
-#include "ops/CodePageNames.h"
 #include "ops/Formatter.h"
 #include "ops/PathHelpers.h"
 #include "ops/ProcessExecution.h"
+#include "text/CharacterSteps.h"
 
 namespace velmora {
 
@@ -20,10 +20,8 @@ bool EndsInBackslash(const std::string& path, UINT codePage)
 size_t SeparatorsIn(const std::string& path, UINT codePage)
 {
     size_t count = 0;
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (IsDBCSLeadByteEx(codePage, static_cast<unsigned char>(path[i])) && i + 1 < path.size())
-            ++i;
-        else if (path[i] == '\\')
+    for (size_t i = 0; i < path.size(); i += CharacterSize(path, i, codePage)) {
+        if (CharacterSize(path, i, codePage) == 1 && path[i] == '\\')
             ++count;
     }
     return count;
@@ -47,21 +45,6 @@ std::string FileIn(const std::string& folder, const std::string& name, UINT code
     return EndsInBackslash(folder, codePage) ? folder + name : folder + "\\" + name;
 }
 
-std::vector<std::string> SplitAtReturns(const std::string& text)
-{
-    std::vector<std::string> pieces;
-    size_t start = 0;
-    for (;;) {
-        size_t end = text.find('\r', start);
-        pieces.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-        if (end == std::string::npos)
-            return pieces;
-        start = end + 1;
-    }
-}
-
-using WideText = std::vector<wchar_t>;
-
 std::vector<WideText> WidePiecesAtReturns(const wchar_t* text)
 {
     std::vector<WideText> pieces(1);
@@ -79,11 +62,9 @@ std::vector<WideText> WidePiecesAtReturns(const wchar_t* text)
 
 WideText WideFileIn(const WideText& folder, const WideText& name)
 {
-    WideText path(folder.begin(), folder.end() - 1);
-    if (!path.empty() && path.back() != L'\\')
-        path.push_back(L'\\');
-    path.insert(path.end(), name.begin(), name.end());
-    return path;
+    const size_t length = LengthOf(folder);
+    const bool separated = length > 0 && folder[length - 1] == L'\\';
+    return Joined(separated ? folder : Joined(folder, L"\\"), name.data());
 }
 
 } // namespace
@@ -97,14 +78,14 @@ ToolCall JoinCall(const std::string& folder, const std::string& target)
     return call;
 }
 
-ToolCall JoinCall(const FolderPdfs& pdfs, const std::string& target)
+ToolCall JoinCall(const std::string& folder, const std::vector<InputName>& files, const std::string& target)
 {
-    if (!pdfs.listed)
-        return JoinCall(pdfs.folder, target);
-    MergeInputs inputs;
-    inputs.folder = pdfs.folder;
-    inputs.files = pdfs.files;
-    return MergeCall(inputs, target);
+    bool plain = !folder.empty();
+    for (const InputName& file : files)
+        plain = plain && file.plain;
+    if (plain)
+        return JoinCall(folder, target);
+    return MergeCall(MergeInputsOf(folder, files), target);
 }
 
 std::string ProposedJoinTarget(const std::string& folder, const std::string& elsewhere, UINT codePage)
@@ -121,62 +102,27 @@ std::string ProposedJoinTarget(const std::string& folder, const std::string& els
     return trimmed + ".pdf";
 }
 
-MergeInputs ParseMergeSelection(const std::string& selection, UINT codePage)
+std::vector<WideText> ReadMergeSelection(const wchar_t* selection)
 {
-    MergeInputs inputs;
-    if (selection.find('\r') == std::string::npos) {
-        if (!selection.empty()) {
-            inputs.folder = FolderPart(selection, codePage);
-            inputs.files.push_back(selection);
-        }
-        return inputs;
-    }
-
-    const std::vector<std::string> pieces = SplitAtReturns(selection);
-    inputs.folder = pieces.front();
-    if (!EndsInBackslash(inputs.folder, codePage))
-        inputs.folder += '\\';
-    for (size_t i = 1; i < pieces.size(); ++i) {
-        if (!pieces[i].empty())
-            inputs.files.push_back(inputs.folder + pieces[i]);
-    }
-    return inputs;
+    std::vector<WideText> files;
+    if (!selection || !*selection)
+        return files;
+    const std::vector<WideText> pieces = WidePiecesAtReturns(selection);
+    if (pieces.size() == 1)
+        return pieces;
+    for (size_t i = 1; i < pieces.size(); ++i)
+        if (LengthOf(pieces[i]) > 0)
+            files.push_back(WideFileIn(pieces.front(), pieces[i]));
+    return files;
 }
 
-HandedMergeInputs HandOnMergeSelection(const wchar_t* selection, UINT codePage)
+MergeInputs MergeInputsOf(const std::string& folder, const std::vector<InputName>& files)
 {
-    HandedMergeInputs handed;
-    if (!selection)
-        return handed;
-    const std::vector<WideText> pieces = WidePiecesAtReturns(selection);
-    std::vector<WideText> paths;
-    if (pieces.size() == 1) {
-        if (pieces.front().size() > 1)
-            paths.push_back(pieces.front());
-    } else {
-        const HandedName folder = NameToHandOn(pieces.front().data(), codePage);
-        if (folder.path.empty()) {
-            handed.refusal = UnnamableNotice(pieces.front().data(), codePage);
-            return handed;
-        }
-        handed.inputs.folder = EndsInBackslash(folder.path, codePage) ? folder.path : folder.path + '\\';
-        for (size_t i = 1; i < pieces.size(); ++i)
-            if (pieces[i].size() > 1)
-                paths.push_back(WideFileIn(pieces.front(), pieces[i]));
-    }
-    if (!paths.empty())
-        handed.firstFile = paths.front();
-    for (const WideText& path : paths) {
-        const HandedName file = NameToHandOn(path.data(), codePage);
-        if (file.path.empty()) {
-            handed.refusal = UnnamableNotice(path.data(), codePage);
-            return handed;
-        }
-        handed.inputs.files.push_back(file.path);
-    }
-    if (pieces.size() == 1 && !handed.inputs.files.empty())
-        handed.inputs.folder = FolderPart(handed.inputs.files.front(), codePage);
-    return handed;
+    MergeInputs inputs;
+    inputs.folder = folder.empty() || EndsInBackslash(folder, CP_ACP) ? folder : folder + '\\';
+    for (const InputName& file : files)
+        inputs.files.push_back(file.name);
+    return inputs;
 }
 
 ToolCall MergeCall(const MergeInputs& inputs, const std::string& target)

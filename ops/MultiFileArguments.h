@@ -1,8 +1,9 @@
 #pragma once
 // Combining several PDFs into one: every PDF of a chosen folder (join) or
 // the files chosen in a multi-selection dialog, in the dialog's order (merge).
-#include "ops/FolderPdfs.h"
 #include "ops/ToolCall.h"
+#include "ops/ToolNames.h"
+#include "text/WideText.h"
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -14,18 +15,16 @@ namespace velmora {
 inline constexpr char kJoinFolderTitle[] = "Choose the folder where are the PDF's";
 inline constexpr char kJoinTargetTitle[] = "Save the target PDF file for combine";
 inline constexpr char kMergeTargetTitle[] = "Save the target PDF file for merge";
-inline constexpr char kPdfFileTitle[] = "Choose the PDF file";
 
 // *.pdf cat output "{TARGET}", run in the chosen folder: the tool itself
 // expands the wildcard there.
 ToolCall JoinCall(const std::string& folder, const std::string& target);
 
-// The join of a folder's PDFs as FindFolderPdfs found them: JoinCall in
-// pdfs.folder when the tool's own "*.pdf" finds every file by a usable name;
-// when some file needs its short name (pdfs.listed), the files one by one in
-// the same order, each quoted and followed by a blank, then
-// " cat output \"{TARGET}\"", as merge writes them.
-ToolCall JoinCall(const FolderPdfs& pdfs, const std::string& target);
+// The join of a folder's PDFs as ChooseInputName named them: JoinCall in
+// folder when every file is plain, so that the tool's own "*.pdf" finds
+// them; otherwise the files one by one in the same order, each quoted and
+// followed by a blank, then " cat output \"{TARGET}\"", as merge writes them.
+ToolCall JoinCall(const std::string& folder, const std::vector<InputName>& files, const std::string& target);
 
 // The target the join's save dialog proposes: never one of the folder's own
 // PDFs, and not inside it, so that joining the same folder again does not
@@ -38,32 +37,23 @@ ToolCall JoinCall(const FolderPdfs& pdfs, const std::string& target);
 std::string ProposedJoinTarget(const std::string& folder, const std::string& elsewhere,
                                UINT codePage = CP_ACP);
 
-// The files of a multi-selection, as full paths in the dialog's order, and
-// the folder the merge runs in (with its trailing backslash).
+// The files of a multi-selection as the tool gets them, in the dialog's order,
+// and the folder the merge runs in (with its trailing backslash).
 struct MergeInputs {
     std::string folder;
     std::vector<std::string> files;
 };
 
-// Reads what the multi-selection dialog gives back: the folder, then each
-// chosen name, separated by carriage returns; or, for a single file, its full
-// path alone. A folder that already ends in a backslash (a drive root such
-// as C:\) gets none added. Empty names are skipped; no files at all means
-// there is nothing to merge.
-MergeInputs ParseMergeSelection(const std::string& selection, UINT codePage = CP_ACP);
+// Reads what the multi-selection dialog gives back (UTF-16, zero-terminated):
+// the folder, then each chosen name, separated by carriage returns; or, for
+// a single file, its full path alone. Gives each chosen file's full path, in
+// the dialog's order; a folder that already ends in a backslash (a drive
+// root such as C:\) gets none added, empty names are skipped.
+std::vector<WideText> ReadMergeSelection(const wchar_t* selection);
 
-// The wide answer of the multi-selection dialog (UTF-16, zero-terminated),
-// read as ParseMergeSelection reads the 8-bit one, with the folder and every
-// file named as NameToHandOn hands them on. When one of them cannot be
-// handed on, refusal holds its UnnamableNotice and the inputs are incomplete.
-struct HandedMergeInputs {
-    MergeInputs inputs;
-    std::string refusal;
-    // The first chosen file as the system names it (zero-terminated), for
-    // the dialog to propose next time; empty when none was chosen.
-    std::vector<wchar_t> firstFile;
-};
-HandedMergeInputs HandOnMergeSelection(const wchar_t* selection, UINT codePage = CP_ACP);
+// The merge of the files as ChooseInputName named them, in folder (the
+// selection's, as the code page holds it; empty when it cannot).
+MergeInputs MergeInputsOf(const std::string& folder, const std::vector<InputName>& files);
 
 // Each file quoted and followed by a blank, then " cat output \"{TARGET}\""
 // (so two blanks stand before cat), run in the selection's folder.

@@ -13,11 +13,6 @@ std::string BesideInput(const std::string& input, const std::string& ending)
     return FolderPart(input) + InputBase(input) + ending;
 }
 
-std::string FieldFolder(const std::string& pdfField)
-{
-    return FolderPart(pdfField);
-}
-
 std::string InputFolder(const std::string& input)
 {
     return FolderPart(input);

@@ -14,14 +14,10 @@ std::string InputBase(const std::string& input);
 // gives C:\Docs\a_fixed.pdf.
 std::string BesideInput(const std::string& input, const std::string& ending);
 
-// The folder part of the PDF file field, with its trailing backslash; empty
-// when the field holds no folder. Encryption and decryption, which take
-// their input from the field, run there.
-std::string FieldFolder(const std::string& pdfField);
-
-// The folder an operation on a chosen input runs in: the input's own, with
-// its trailing backslash, so that whatever the tool writes by a bare name
-// lands beside the input.
+// The folder an operation on an input runs in (a chosen one, or the PDF file
+// field's for encryption and decryption): the input's own, with its
+// trailing backslash, so that whatever the tool writes by a bare name lands
+// beside the input; empty when the name holds no folder.
 std::string InputFolder(const std::string& input);
 
 // The folder that burst and dump run in and therefore must create first,

@@ -1,5 +1,6 @@
 #include "ops/PathHelpers.h"
-#include <algorithm>
+#include "text/CharacterSteps.h"
+#include <cstring>
 
 namespace velmora {
 
@@ -10,14 +11,9 @@ namespace {
 size_t LastOf(const std::string& path, const char* chars, UINT codePage)
 {
     size_t found = std::string::npos;
-    for (size_t i = 0; i < path.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(path[i]);
-        if (IsDBCSLeadByteEx(codePage, c) && i + 1 < path.size()) {
-            ++i;
-            continue;
-        }
-        for (const char* p = chars; *p; ++p)
-            if (path[i] == *p) found = i;
+    for (size_t i = 0; i < path.size(); i += CharacterSize(path, i, codePage)) {
+        if (CharacterSize(path, i, codePage) == 1 && path[i] != '\0' && std::strchr(chars, path[i]))
+            found = i;
     }
     return found;
 }

@@ -6,9 +6,9 @@ namespace velmora {
 
 namespace {
 
-const char* FolderOrNull(const std::string& folder)
+const wchar_t* FolderOrNull(const WideText& folder)
 {
-    return folder.empty() ? nullptr : folder.c_str();
+    return folder.empty() ? nullptr : folder.data();
 }
 
 DWORD Remaining(ULONGLONG start, DWORD timeLimit)
@@ -176,13 +176,18 @@ bool CommandLineFits(const std::string& commandLine, UINT codePage)
 {
     if (commandLine.size() < kCommandLineLimit)
         return true;
-    const int length = MultiByteToWideChar(codePage, 0, commandLine.data(), static_cast<int>(commandLine.size()),
-                                           nullptr, 0);
-    return length > 0 && static_cast<size_t>(length) < kCommandLineLimit;
+    const size_t length = LengthOf(WideFromAnsi(commandLine, codePage));
+    return length > 0 && length < kCommandLineLimit;
 }
 
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
                                   const std::string& folder, int show)
+{
+    return StartRedirected(program, arguments, WideFromAnsi(folder), show);
+}
+
+RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
+                                  const WideText& folder, int show)
 {
     RedirectedProcess child;
     UniqueHandle readEnd, writeEnd;
@@ -204,7 +209,7 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
 
     // Explicit standard handles: the child gets the pipe without this
     // process ever switching its own standard output around.
-    STARTUPINFOEXA startup{};
+    STARTUPINFOEXW startup{};
     startup.StartupInfo.cb = sizeof startup;
     startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
     startup.StartupInfo.hStdInput = nul.Get();
@@ -213,10 +218,12 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
     startup.lpAttributeList = inherited.List();
 
     // Suspended until it is in its job, so that nothing it starts escapes.
-    std::string commandLine = CapturedCommandLine(program, arguments);
+    // The command line is converted as CreateProcessA would; the folder
+    // goes in UTF-16, so that pdftk can run in one the code page cannot name.
+    WideText commandLine = WideFromAnsi(CapturedCommandLine(program, arguments));
     DWORD flags = EXTENDED_STARTUPINFO_PRESENT | CREATE_SUSPENDED | (show == 0 ? CREATE_NO_WINDOW : 0);
     PROCESS_INFORMATION created{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr,
                         FolderOrNull(folder), &startup.StartupInfo, &created)) {
         child.startError = GetLastError();
         return child;
@@ -237,6 +244,12 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
 
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
                           const std::string& folder, int show, DWORD timeLimit, RunWatch* watch)
+{
+    return RunCaptured(program, arguments, WideFromAnsi(folder), show, timeLimit, watch);
+}
+
+ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
+                          const WideText& folder, int show, DWORD timeLimit, RunWatch* watch)
 {
     ProcessResult result;
     RedirectedProcess child = StartRedirected(program, arguments, folder, show);

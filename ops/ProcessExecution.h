@@ -2,6 +2,7 @@
 // Starting an outside program and waiting for it, its output captured.
 // Nothing here shows anything: callers decide what to tell the user.
 #include "ops/UniqueHandle.h"
+#include "text/WideText.h"
 #include <string>
 #include <windows.h>
 
@@ -65,6 +66,10 @@ private:
 // stopped, and 0 otherwise.
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
                           const std::string& folder, int show, DWORD timeLimit, RunWatch* watch = nullptr);
+// The same with the folder as the system names it (UTF-16), which the code
+// page may not hold.
+ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
+                          const WideText& folder, int show, DWORD timeLimit, RunWatch* watch = nullptr);
 
 // A program started with its standard output and standard error on a pipe,
 // its standard input on the NUL device.
@@ -87,6 +92,8 @@ struct RedirectedProcess {
 // caller's own standard handles are never touched.
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
                                   const std::string& folder, int show);
+RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
+                                  const WideText& folder, int show);
 
 // RunCaptured's second half: waits for the child while capture reads its
 // output into the capture's sink, and fills in all but the output. Unless
@@ -95,7 +102,8 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
 ProcessResult AwaitCaptured(RedirectedProcess& child, PipeCapture& capture, DWORD timeLimit,
                             RunWatch* watch = nullptr);
 
-// The command line RunCaptured hands to CreateProcessA.
+// The command line RunCaptured hands to the system (converted to UTF-16 as
+// CreateProcessA would).
 std::string CapturedCommandLine(const std::string& program, const std::string& arguments);
 
 // The most a command line may hold: 32,767 UTF-16 characters, the

@@ -1,113 +1,127 @@
 #include "ops/SameFileCheck.h"
-#include "ops/PathHelpers.h"
-#include <windows.h>
 #include <optional>
-#include <vector>
 
 namespace velmora {
 
 namespace {
 
-bool IsSeparator(char c)
+// UTF-16 names need no care for double-byte characters: a backslash is a
+// backslash wherever it stands.
+bool IsSeparator(wchar_t c)
 {
-    return c == '\\' || c == '/';
+    return c == L'\\' || c == L'/';
 }
 
 // Drive letters are plain ASCII; c | 0x20 folds them to lower case.
-char DriveLetter(const std::string& path)
+wchar_t DriveLetter(const WideText& path)
 {
-    if (path.size() < 2 || path[1] != ':')
+    if (LengthOf(path) < 2 || path[1] != L':')
         return 0;
-    const char letter = static_cast<char>(path[0] | 0x20);
-    return letter >= 'a' && letter <= 'z' ? letter : 0;
+    const wchar_t letter = static_cast<wchar_t>(path[0] | 0x20);
+    return letter >= L'a' && letter <= L'z' ? letter : 0;
 }
 
-std::string FullPath(const std::string& path)
+// Either of GetFullPathNameW and GetLongPathNameW, asked twice when the
+// first buffer is too small; the path unchanged when the system cannot tell.
+template <typename Ask>
+WideText AskedPath(const WideText& path, Ask ask)
 {
-    char small[MAX_PATH];
-    DWORD length = GetFullPathNameA(path.c_str(), sizeof small, small, nullptr);
-    if (length == 0)
+    if (path.empty())
         return path;
-    if (length < sizeof small)
-        return std::string(small, length);
-    std::string full(length, '\0');
-    DWORD written = GetFullPathNameA(path.c_str(), length, &full[0], nullptr);
-    if (written == 0 || written >= length)
+    WideText answer(MAX_PATH);
+    DWORD length = ask(path.data(), answer.data(), static_cast<DWORD>(answer.size()));
+    if (length >= answer.size()) {
+        answer.resize(length);
+        length = ask(path.data(), answer.data(), length);
+    }
+    if (length == 0 || length >= answer.size())
         return path;
-    full.resize(written);
-    return full;
+    answer.resize(length + 1);
+    return answer;
+}
+
+WideText FullPath(const WideText& path)
+{
+    return AskedPath(path, [](const wchar_t* in, wchar_t* out, DWORD size) {
+        return GetFullPathNameW(in, size, out, nullptr);
+    });
 }
 
 // C:\PROGRA~1\a.pdf and C:\Program Files\a.pdf are one file; only names of
 // existing files can be made long, others stay as they are.
-std::string LongPath(const std::string& fullPath)
+WideText LongPath(const WideText& fullPath)
 {
-    char small[MAX_PATH];
-    DWORD length = GetLongPathNameA(fullPath.c_str(), small, sizeof small);
-    if (length == 0)
-        return fullPath;
-    if (length < sizeof small)
-        return std::string(small, length);
-    std::string full(length, '\0');
-    DWORD written = GetLongPathNameA(fullPath.c_str(), &full[0], length);
-    if (written == 0 || written >= length)
-        return fullPath;
-    full.resize(written);
-    return full;
+    return AskedPath(fullPath, [](const wchar_t* in, wchar_t* out, DWORD size) {
+        return GetLongPathNameW(in, out, size);
+    });
+}
+
+WideText Piece(const WideText& text, size_t from, size_t count)
+{
+    WideText piece(text.begin() + from, text.begin() + from + count);
+    piece.push_back(L'\0');
+    return piece;
+}
+
+WideText Tail(const WideText& text, size_t from)
+{
+    return Piece(text, from, LengthOf(text) - from);
+}
+
+WideText Beneath(const WideText& folder, const WideText& name)
+{
+    return Joined(Joined(folder, L"\\"), name.empty() ? L"" : name.data());
 }
 
 // "C:" of C:\Docs, "\\server\share" of \\server\share\Docs.
-std::string RootOf(const std::string& fullPath)
+WideText RootOf(const WideText& fullPath)
 {
     if (DriveLetter(fullPath))
-        return fullPath.substr(0, 2);
+        return Piece(fullPath, 0, 2);
     size_t separators = 0;
-    for (const char* p = fullPath.c_str(); *p; p = CharNextA(p)) {
-        if (IsSeparator(*p) && ++separators == 4)
-            return std::string(fullPath.c_str(), p);
+    for (size_t i = 0; i < LengthOf(fullPath); ++i) {
+        if (IsSeparator(fullPath[i]) && ++separators == 4)
+            return Piece(fullPath, 0, i);
     }
     return fullPath;
 }
 
 // The tool resolves a relative name against its own current folder, which
 // is the input's folder, not the program's.
-std::string ResolveIn(const std::string& folder, const std::string& target)
+WideText ResolveIn(const WideText& folder, const WideText& target)
 {
-    if (target.size() >= 2 && IsSeparator(target[0]) && IsSeparator(target[1]))
+    const size_t length = LengthOf(target);
+    if (length >= 2 && IsSeparator(target[0]) && IsSeparator(target[1]))
         return FullPath(target);
-    const std::string fullFolder = FullPath(folder.empty() ? "." : folder);
-    if (!target.empty() && IsSeparator(target[0]))
-        return FullPath(RootOf(fullFolder) + target);
+    const WideText fullFolder = FullPath(folder.empty() ? WideOf(L".") : folder);
+    if (length > 0 && IsSeparator(target[0]))
+        return FullPath(Joined(RootOf(fullFolder), target.data()));
     if (DriveLetter(target)) {
         // "C:a.pdf" means the current folder of drive C, the tool's own when
         // it runs on that drive.
-        const bool driveRelative = target.size() == 2 || !IsSeparator(target[2]);
+        const bool driveRelative = length == 2 || !IsSeparator(target[2]);
         if (driveRelative && DriveLetter(target) == DriveLetter(fullFolder))
-            return FullPath(fullFolder + "\\" + target.substr(2));
+            return FullPath(Beneath(fullFolder, Tail(target, 2)));
         return FullPath(target);
     }
-    return FullPath(fullFolder + "\\" + target);
+    return FullPath(Beneath(fullFolder, target));
 }
 
-// A vector rather than std::wstring: the wide string class would bring
-// 35 KB of the C++ runtime into the program for this one comparison.
-std::vector<wchar_t> Wide(const std::string& text)
+WideText FolderOf(const WideText& path)
 {
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::vector<wchar_t> wide(static_cast<size_t>(length > 0 ? length : 0));
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
+    for (size_t i = LengthOf(path); i > 0; --i) {
+        if (path[i - 1] == L'\\' || path[i - 1] == L':')
+            return Piece(path, 0, i);
+    }
+    return WideText();
 }
 
 // The file system folds case character by character with the system's
 // upper-case table, which is what an ordinal case-blind comparison does.
-bool SameIgnoringCase(const std::string& a, const std::string& b)
+bool SameIgnoringCase(const WideText& a, const WideText& b)
 {
-    const std::vector<wchar_t> wa = Wide(a);
-    const std::vector<wchar_t> wb = Wide(b);
-    return CompareStringOrdinal(wa.data(), static_cast<int>(wa.size()),
-                                wb.data(), static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
+    return CompareStringOrdinal(a.data(), static_cast<int>(LengthOf(a)), b.data(), static_cast<int>(LengthOf(b)),
+                                TRUE) == CSTR_EQUAL;
 }
 
 // Which file a path leads to, whatever way it takes there.
@@ -125,10 +139,12 @@ struct FileIdentity {
 // No access asked for and every sharing allowed, so that a file another
 // program holds open (pdftk itself, a viewer) still tells who it is.
 // BACKUP_SEMANTICS lets a folder be opened too.
-std::optional<FileIdentity> IdentityOf(const std::string& path)
+std::optional<FileIdentity> IdentityOf(const WideText& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (path.empty())
+        return std::nullopt;
+    HANDLE file = CreateFileW(path.data(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
     BY_HANDLE_FILE_INFORMATION information;
@@ -140,10 +156,9 @@ std::optional<FileIdentity> IdentityOf(const std::string& path)
 }
 
 // A resolved target, looked up once, against one input.
-bool IsInput(const std::string& input, const std::string& fullTarget,
-             const std::optional<FileIdentity>& targetIdentity)
+bool IsInput(const WideText& input, const WideText& fullTarget, const std::optional<FileIdentity>& targetIdentity)
 {
-    const std::string fullInput = LongPath(FullPath(input));
+    const WideText fullInput = LongPath(FullPath(input));
     if (targetIdentity) {
         const std::optional<FileIdentity> inputIdentity = IdentityOf(fullInput);
         if (inputIdentity)
@@ -154,30 +169,36 @@ bool IsInput(const std::string& input, const std::string& fullTarget,
 
 } // namespace
 
-bool SameExistingFile(const std::string& a, const std::string& b)
+bool TargetNamesInput(const WideText& input, const WideText& target)
 {
-    const std::optional<FileIdentity> first = IdentityOf(a);
-    const std::optional<FileIdentity> second = IdentityOf(b);
-    return first && second && *first == *second;
-}
-
-bool TargetNamesInput(const std::string& input, const std::string& target)
-{
-    const std::string fullTarget = LongPath(ResolveIn(FolderPart(input), target));
+    const WideText fullTarget = LongPath(ResolveIn(FolderOf(input), target));
     return IsInput(input, fullTarget, IdentityOf(fullTarget));
 }
 
-bool TargetIsAmong(const std::vector<std::string>& inputs, const std::string& target)
+bool TargetIsAmong(const std::vector<WideText>& inputs, const WideText& target)
 {
     if (inputs.empty())
         return false;
-    const std::string fullTarget = LongPath(ResolveIn(FolderPart(inputs.front()), target));
+    const WideText fullTarget = LongPath(ResolveIn(FolderOf(inputs.front()), target));
     const std::optional<FileIdentity> targetIdentity = IdentityOf(fullTarget);
-    for (const std::string& input : inputs) {
+    for (const WideText& input : inputs) {
         if (IsInput(input, fullTarget, targetIdentity))
             return true;
     }
     return false;
+}
+
+bool TargetNamesInput(const std::string& input, const std::string& target)
+{
+    return TargetNamesInput(WideFromAnsi(input), WideFromAnsi(target));
+}
+
+bool TargetIsAmong(const std::vector<std::string>& inputs, const std::string& target)
+{
+    std::vector<WideText> wide;
+    for (const std::string& input : inputs)
+        wide.push_back(WideFromAnsi(input));
+    return TargetIsAmong(wide, WideFromAnsi(target));
 }
 
 } // namespace velmora

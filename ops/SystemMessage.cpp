@@ -1,4 +1,5 @@
 #include "ops/SystemMessage.h"
+#include "text/CharacterSteps.h"
 
 namespace velmora {
 
@@ -10,7 +11,7 @@ size_t WholeCharactersWithin(const std::string& text, size_t limit, UINT codePag
 {
     size_t length = 0;
     while (length < text.size()) {
-        size_t step = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(text[length])) ? 2 : 1;
+        const size_t step = CharacterSize(text, length, codePage);
         if (length + step > limit)
             break;
         length += step;

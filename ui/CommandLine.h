@@ -1,6 +1,6 @@
 #pragma once
 // The program's command-line arguments.
-#include "ui/WideText.h"
+#include "text/WideText.h"
 #include <string>
 
 namespace velmora {

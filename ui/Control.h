@@ -238,7 +238,7 @@ public:
     Control* SetListDroppedDownHandler(EventRef handler);
     // A form takes files dropped on it from Explorer, while it is enabled.
     Control* SetFilesDroppedHandler(FilesEventRef handler);
-    template <class C> Control* SetFilesDroppedHandler(void (*handler)(C*, Control*, const std::vector<std::string>*), C* context)
+    template <class C> Control* SetFilesDroppedHandler(void (*handler)(C*, Control*, const std::vector<WideText>*), C* context)
     {
         return SetFilesDroppedHandler(MakeEventRef(context, handler));
     }

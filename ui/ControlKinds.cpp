@@ -7,19 +7,31 @@ namespace velmora {
 
 namespace {
 
+// A kind that never reports the event, or has no such message.
+constexpr int NoNotification = -1;
+constexpr UINT NoMessage = 0;
+// Edit boxes report no clicks; no edit notification has this code.
+constexpr int EditClickCode = 0;
+
 // clickCode, gotFocusCode, lostFocusCode, changedCode, selectionChangedCode,
 // itemCount, getItemData, deleteItem, insertItem, setItemData,
 // getCurrentIndex, setCurrentIndex, limitText, itemsAreLines, clear
-const KindMessageTable FormMessages = {-1, -1, -1, -1, -1, 0, 0, 0, 0, 0, 0, 0, 0, false, 0};
-const KindMessageTable ButtonMessages = {BN_CLICKED, BN_SETFOCUS, BN_KILLFOCUS, -1, -1,
-                                         0, 0, 0, 0, 0, 0, 0, 0, false, 0};
-const KindMessageTable StaticMessages = {STN_CLICKED, -1, -1, -1, -1, 0, 0, 0, 0, 0, 0, 0, 0, false, 0};
-const KindMessageTable EditMessages = {0, EN_SETFOCUS, EN_KILLFOCUS, EN_CHANGE, -1,
-                                       EM_GETLINECOUNT, 0, 0, 0, 0, EM_LINEINDEX, 0, EM_LIMITTEXT, true, 0};
+const KindMessageTable FormMessages = {NoNotification, NoNotification, NoNotification, NoNotification,
+                                       NoNotification, NoMessage, NoMessage, NoMessage, NoMessage, NoMessage,
+                                       NoMessage, NoMessage, NoMessage, false, NoMessage};
+const KindMessageTable ButtonMessages = {BN_CLICKED, BN_SETFOCUS, BN_KILLFOCUS, NoNotification, NoNotification,
+                                         NoMessage, NoMessage, NoMessage, NoMessage, NoMessage, NoMessage, NoMessage,
+                                         NoMessage, false, NoMessage};
+const KindMessageTable StaticMessages = {STN_CLICKED, NoNotification, NoNotification, NoNotification,
+                                         NoNotification, NoMessage, NoMessage, NoMessage, NoMessage, NoMessage,
+                                         NoMessage, NoMessage, NoMessage, false, NoMessage};
+const KindMessageTable EditMessages = {EditClickCode, EN_SETFOCUS, EN_KILLFOCUS, EN_CHANGE, NoNotification,
+                                       EM_GETLINECOUNT, NoMessage, NoMessage, NoMessage, NoMessage, EM_LINEINDEX,
+                                       NoMessage, EM_LIMITTEXT, true, NoMessage};
 const KindMessageTable ComboMessages = {CBN_DBLCLK, CBN_SETFOCUS, CBN_KILLFOCUS, CBN_EDITCHANGE,
                                         DeferredSelectionChange,
                                         CB_GETCOUNT, CB_GETITEMDATA, CB_DELETESTRING, CB_INSERTSTRING,
-                                        CB_SETITEMDATA, CB_GETCURSEL, CB_SETCURSEL, 0, false, CB_RESETCONTENT};
+                                        CB_SETITEMDATA, CB_GETCURSEL, CB_SETCURSEL, NoMessage, false, CB_RESETCONTENT};
 
 // The fixed window styles of the kinds. Every button kind reports focus
 // changes (BS_NOTIFY); labels and panels report clicks (SS_NOTIFY) and

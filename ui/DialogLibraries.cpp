@@ -58,7 +58,7 @@ DroppedFilesFunctions LoadDroppedFiles(bool& complete)
 {
     DroppedFilesFunctions functions = {};
     const HMODULE shell = LoadSystemLibrary("shell32.dll");
-    complete = Find(shell, "DragQueryFileA", functions.queryFile) && Find(shell, "DragFinish", functions.finish);
+    complete = Find(shell, "DragQueryFileW", functions.queryFile) && Find(shell, "DragFinish", functions.finish);
     return functions;
 }
 

@@ -24,7 +24,7 @@ struct FolderBrowserFunctions {
 };
 
 struct DroppedFilesFunctions {
-    decltype(&DragQueryFileA) queryFile;
+    decltype(&DragQueryFileW) queryFile;
     decltype(&DragFinish) finish;
 };
 

@@ -6,13 +6,18 @@ namespace velmora {
 
 namespace {
 
-std::vector<std::string> DroppedPaths(const DroppedFilesFunctions& shell, HDROP drop)
+// The index that asks DragQueryFile for the number of files.
+constexpr UINT kCountOfFiles = 0xFFFFFFFF;
+
+// The wide names, so that a name the code page cannot hold arrives whole,
+// as it does from the file dialog and the command line.
+std::vector<WideText> DroppedPaths(const DroppedFilesFunctions& shell, HDROP drop)
 {
-    std::vector<std::string> paths;
-    const UINT count = shell.queryFile(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<WideText> paths;
+    const UINT count = shell.queryFile(drop, kCountOfFiles, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        std::string path(shell.queryFile(drop, i, nullptr, 0), '\0');
-        shell.queryFile(drop, i, &path[0], static_cast<UINT>(path.size() + 1));
+        WideText path(shell.queryFile(drop, i, nullptr, 0) + 1, L'\0');
+        shell.queryFile(drop, i, path.data(), static_cast<UINT>(path.size()));
         paths.push_back(path);
     }
     return paths;
@@ -31,7 +36,7 @@ bool DropFilesFilter(Control* control, MessageRecord& message, LRESULT* result, 
     if (!shell)
         return true;
     auto* drop = reinterpret_cast<HDROP>(message.wParam);
-    const std::vector<std::string> paths = DroppedPaths(*shell, drop);
+    const std::vector<WideText> paths = DroppedPaths(*shell, drop);
     shell->finish(drop);
     // A form disabled under a modal window takes no drop, as it takes no
     // click; the system does not hold drops back from disabled windows.

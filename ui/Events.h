@@ -6,6 +6,7 @@
 //     void RepairPdf(MainWindow* window, Control* sender);
 //     button->SetClickHandler(&RepairPdf, mainWindow);
 // and a mismatched handler does not compile.
+#include "text/WideText.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -62,8 +63,9 @@ using EventRef = EventRefOf<>;
 using KeyEventRef = EventRefOf<uint32_t*, uint32_t>;
 // close query: handler(context, sender, allow); clearing *allow refuses
 using CloseEventRef = EventRefOf<bool*>;
-// files dropped from Explorer: handler(context, sender, full paths)
-using FilesEventRef = EventRefOf<const std::vector<std::string>*>;
+// files dropped from Explorer: handler(context, sender, full paths as the
+// system names them, zero-terminated)
+using FilesEventRef = EventRefOf<const std::vector<WideText>*>;
 // an item dragged in a list: handler(context, sender, from, before), before
 // being the index of the item it was dropped in front of (the item count:
 // after the last)

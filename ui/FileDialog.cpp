@@ -39,12 +39,12 @@ FileDialog* CreateFileDialog(const std::string& title, const std::string& initia
 void ProposeFile(FileDialog* dialog, const wchar_t* path)
 {
     dialog->wideFileName.assign(path, path + wcslen(path) + 1);
-    dialog->fileName = AnsiFromWide(dialog->wideFileName);
+    dialog->fileName = ShownAnsi(dialog->wideFileName);
 }
 
 WideText ProposedName(const FileDialog& dialog)
 {
-    if (!dialog.wideFileName.empty() && AnsiFromWide(dialog.wideFileName) == dialog.fileName)
+    if (!dialog.wideFileName.empty() && ShownAnsi(dialog.wideFileName) == dialog.fileName)
         return dialog.wideFileName;
     return WideFromAnsi(dialog.fileName);
 }
@@ -94,7 +94,7 @@ bool RunFileDialog(FileDialog* dialog)
     dialog->filterIndex = static_cast<int>(record.nFilterIndex);
     dialog->readOnly = (record.Flags & OFN_READONLY) != 0;
     dialog->wideFileName = SelectionFromBuffer(buffer.data(), buffer.size(), multi, record.nFileOffset);
-    dialog->fileName = AnsiFromWide(dialog->wideFileName);
+    dialog->fileName = ShownAnsi(dialog->wideFileName);
     return true;
 }
 

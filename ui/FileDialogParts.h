@@ -5,7 +5,7 @@
 // selection is read back.
 #include <cstddef>
 #include <cstdint>
-#include "ui/WideText.h"
+#include "text/WideText.h"
 #include <string>
 #include <vector>
 #include <windows.h>

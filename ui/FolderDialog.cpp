@@ -47,7 +47,7 @@ bool RunFolderDialog(FolderDialog* dialog)
     if (!hasPath)
         return false;
     std::memcpy(dialog->widePath, chosen, sizeof dialog->widePath);
-    const std::string ansi = AnsiFromWide(WideText(chosen, chosen + wcslen(chosen) + 1));
+    const std::string ansi = ShownAnsi(WideText(chosen, chosen + wcslen(chosen) + 1));
     std::memset(dialog->path, 0, sizeof dialog->path);
     std::memcpy(dialog->path, ansi.data(), std::min(ansi.size(), sizeof dialog->path - 1));
     return true;

@@ -147,13 +147,6 @@ bool QueryText(const std::string& title, const std::string& prompt, std::string&
     return true;
 }
 
-std::string PromptText(const std::string& title, const std::string& prompt, const std::string& defaultText)
-{
-    std::string text = defaultText;
-    QueryText(title, prompt, text);
-    return text;
-}
-
 void EndQuery(Control* form, Control* sender)
 {
     const intptr_t code = sender ? sender->GetTag() : EscapeCode;

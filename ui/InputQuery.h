@@ -16,9 +16,6 @@ class Control;
 // hidden shows each typed character as a bullet, for a password.
 bool QueryText(const std::string& title, const std::string& prompt, std::string& value, bool hidden = false);
 
-// The text after OK, otherwise the default text.
-std::string PromptText(const std::string& title, const std::string& prompt, const std::string& defaultText);
-
 // Click event of OK and Cancel; the context is the dialog's form.
 void EndQuery(Control* form, Control* sender);
 

@@ -22,14 +22,6 @@ bool TakeOneMessage(MSG& message)
 
 } // namespace
 
-bool PumpOneMessage(Control*)
-{
-    MSG message = {};
-    if (!TakeOneMessage(message))
-        return false;
-    return LOWORD(message.message) != 0;
-}
-
 void PumpPendingMessages(Control*)
 {
     // Until the queue is empty, a WM_NULL included: WaitMessage would not

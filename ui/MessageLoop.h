@@ -6,10 +6,6 @@ namespace velmora {
 
 class Control;
 
-// Takes one message of the thread from the queue, without waiting, and
-// dispatches it; WM_QUIT sets AppTerminated instead. False when the queue
-// was empty or the message was WM_NULL.
-bool PumpOneMessage(Control* form);
 // Pumps until the queue is empty.
 void PumpPendingMessages(Control* form);
 // Sleeps until one of handles is signalled, a message arrives or timeout

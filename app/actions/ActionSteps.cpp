@@ -1,64 +1,60 @@
 #include "app/actions/ActionSteps.h"
-#include "app/FindTool.h"
+#include "app/ChosenPdf.h"
+#include "app/MainWindow.h"
 #include "app/ToolRunner.h"
-#include "app/Unit1.h"
 #include "ops/RunFiles.h"
 #include "ops/SingleFileArguments.h"
 #include "ops/ToolLocation.h"
 #include "ops/SystemMessage.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBoxes.h"
-#include <windows.h>
 
 namespace velmora {
 
-std::optional<HandedName> HandOnChosenFile(const WideText& path)
-{
-    if (path.empty())
-        return std::nullopt;
-    HandedName name = NameToHandOn(path.data());
-    if (name.path.empty()) {
-        ShowNotice(UnnamableNotice(path.data()));
-        return std::nullopt;
-    }
-    return name;
-}
-
-std::optional<HandedName> ChooseInputPdf(MainWindow* window)
+std::optional<WideText> ChooseInputPdf(MainWindow* window)
 {
     FileDialog* dialog = window->PdfFileDialog;
-    // The name as the command line gave it, not as handed on: a short name
-    // confirmed in the dialog would no longer tell that it is one.
-    if (!CmdLineFile.empty())
-        ProposeFile(dialog, CmdLineFileWide.data());
-    if (!RunFileDialog(dialog))
+    if (!NamedPdf.empty())
+        ProposeFile(dialog, NamedPdf.data());
+    if (!RunFileDialog(dialog) || dialog->wideFileName.empty())
         return std::nullopt;
-    return HandOnChosenFile(dialog->wideFileName);
+    return dialog->wideFileName;
 }
 
-ToolCall NotingShortName(ToolCall call, const HandedName& input)
+bool Exists(const WideText& path)
 {
-    if (!input.isShortName)
-        return call;
-    // The file when the call names it, else the folder the run writes into.
-    if (!call.outputFile.empty())
-        call.note = ShortNameNote(OutputPath(call));
-    else
-        call.note = ShortNameNote(call.folderToCreate.empty() ? call.folder : call.folderToCreate);
-    return call;
+    return GetFileAttributesW(path.data()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool EnsureFolder(const std::string& folder)
+std::string FreeTemporaryName(const WideText& folder, const char* ending)
 {
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    static unsigned serial = 0;
+    for (;;) {
+        const std::string name = TemporaryName(GetCurrentProcessId(), serial++, ending);
+        if (!Exists(Joined(folder, WideFromAnsi(name).data())))
+            return name;
+    }
+}
+
+InputName NameForTool(const WideText& path, bool withShortName)
+{
+    const InputName named = NameInput(path, "", withShortName);
+    if (!named.linked)
+        return named;
+    return NameInput(path, FreeTemporaryName(named.folder, ".pdf"), withShortName);
+}
+
+bool EnsureFolder(const WideText& folder)
+{
+    const DWORD attributes = GetFileAttributesW(folder.data());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return true;
-    if (CreateDirectoryA(folder.c_str(), nullptr))
+    if (CreateDirectoryW(folder.data(), nullptr))
         return true;
     // A file of that name in the way gives "already exists", which would
     // puzzle; say plainly that the folder could not be made, then why.
     const DWORD error = GetLastError();
-    ShowNotice(FolderNotCreatedNotice(folder) + "\r\n" + SystemMessageText(error));
+    ShowNotice(FolderNotCreatedNotice(ShownAnsi(folder)) + "\r\n" + SystemMessageText(error));
     return false;
 }
 
@@ -67,20 +63,31 @@ namespace {
 // No is the default: Enter on a box that came as a surprise keeps the files.
 constexpr UINT kReplaceQuestion = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
 
+// The folder-file checks work in the code page: a path it cannot hold is
+// empty here.
+std::string PlainPath(const WideText& path)
+{
+    auto exact = ExactAnsi(path.data());
+    return exact ? *exact : std::string();
+}
+
 // Burst and dump write into a folder: asked when it holds files of the
 // names they write, and an earlier burst is cleared away after a Yes.
-bool MayReplaceFolderFiles(const ToolCall& call)
+bool MayReplaceFolderFiles(const ToolRun& run)
 {
-    const std::string& folder = call.folderToCreate;
-    const RunFilesFound earlier = FindRunFiles(folder, call.folderFiles, false);
-    const std::string question = FolderReplaceQuestion(folder, call.folderFiles, earlier.pages, earlier.others > 0);
+    const std::string folder = PlainPath(run.folderToCreate);
+    if (folder.empty())
+        return true;
+    const FolderFiles kind = run.call.folderFiles;
+    const RunFilesFound earlier = FindRunFiles(folder, kind, false);
+    const std::string question = FolderReplaceQuestion(folder, kind, earlier.pages, earlier.others > 0);
     if (question.empty())
         return true;
     if (ShowMessageBox(question, kReplaceQuestion) != IDYES)
         return false;
-    if (call.folderFiles != FolderFiles::BurstPages)
+    if (kind != FolderFiles::BurstPages)
         return true;
-    const RunFilesFound left = FindRunFiles(folder, call.folderFiles, true);
+    const RunFilesFound left = FindRunFiles(folder, kind, true);
     if (left.kept.empty())
         return true;
     ShowNotice(EarlierFileNotRemovedNotice(folder + "\\" + left.kept) + "\r\n" + SystemMessageText(left.keptError));
@@ -89,49 +96,53 @@ bool MayReplaceFolderFiles(const ToolCall& call)
 
 } // namespace
 
-bool MayReplaceOutput(const ToolCall& call)
+bool MayReplaceOutput(const ToolRun& run)
 {
-    if (call.folderFiles != FolderFiles::None)
-        return MayReplaceFolderFiles(call);
-    const std::string output = OutputPath(call);
-    if (output.empty() || !FileExists(output))
+    if (run.call.folderFiles != FolderFiles::None)
+        return MayReplaceFolderFiles(run);
+    if (run.output.empty() || !Exists(run.output))
         return true;
-    return ShowMessageBox(ReplaceQuestion(output), kReplaceQuestion) == IDYES;
+    return ShowMessageBox(ReplaceQuestion(ShownAnsi(run.output)), kReplaceQuestion) == IDYES;
 }
 
-void RunToolCall(const ToolCall& call)
+void RunPlanned(const ToolRun& run)
 {
     RunTraces traces;
-    if (!call.folderToCreate.empty()) {
-        const std::string& folder = call.folderToCreate;
-        const bool existed = GetFileAttributesA(folder.c_str()) != INVALID_FILE_ATTRIBUTES;
-        if (!EnsureFolder(folder))
+    if (!run.folderToCreate.empty()) {
+        const bool existed = Exists(run.folderToCreate);
+        if (!EnsureFolder(run.folderToCreate))
             return;
+        const std::string folder = PlainPath(run.folderToCreate);
         // The report of dump is one file, replaced or new as any output.
-        if (call.folderFiles == FolderFiles::DumpReport) {
+        if (run.call.folderFiles == FolderFiles::DumpReport && !folder.empty()) {
             const std::string report = folder + "\\" + kDumpReportName;
             (FileExists(report) ? traces.replacedFile : traces.newFile) = report;
         }
-        if (!existed)
+        if (!existed && folder.empty())
+            traces.newWideFolder = run.folderToCreate;
+        else if (!existed)
             traces.newFolder = folder;
         // The folder holds no pages of an earlier burst by now: whatever
         // of the names burst writes it holds after a cancelled run is the
         // run's own.
-        else if (call.folderFiles == FolderFiles::BurstPages)
+        else if (run.call.folderFiles == FolderFiles::BurstPages)
             traces.sharedFolder = folder;
-        traces.folderFiles = call.folderFiles;
+        traces.folderFiles = run.call.folderFiles;
     }
-    if (!call.outputFile.empty()) {
-        const std::string output = OutputPath(call);
-        (FileExists(output) ? traces.replacedFile : traces.newFile) = output;
+    if (!run.output.empty()) {
+        // A written output reaches the real one only after a good run; the
+        // runner removes it otherwise.
+        const std::string output = PlainPath(run.written.empty() ? run.output : run.written);
+        if (!output.empty())
+            (run.written.empty() && FileExists(output) ? traces.replacedFile : traces.newFile) = output;
     }
-    RunTool(ToolPath, call.arguments, call.folder, traces, call.note, call.secrets);
+    RunTool(run, traces);
 }
 
-void RunToolCallAskingFirst(const ToolCall& call)
+void RunAskingFirst(const ToolRun& run)
 {
-    if (MayReplaceOutput(call))
-        RunToolCall(call);
+    if (MayReplaceOutput(run))
+        RunPlanned(run);
 }
 
 } // namespace velmora

@@ -1,46 +1,62 @@
 #pragma once
 // Steps the click handlers of the actions share: asking for the input PDF,
-// making the folder a run needs, running the tool.
-#include "ops/CodePageNames.h"
-#include "ops/ToolCall.h"
-#include "ui/WideText.h"
+// naming files for pdftk, making the folder a run needs, running the tool.
+#include "ops/ToolNames.h"
 #include <optional>
-#include <string>
 
 namespace velmora {
 
 class MainWindow;
 
-// The name to hand the tool for a file the user chose or named (as the
-// system names it); when there is none, tells the user why and gives nothing.
-std::optional<HandedName> HandOnChosenFile(const WideText& path);
+// Shows the PDF file dialog, proposing the PDF named on the command line or
+// dropped when there is one; the chosen file as the system names it, or
+// nothing when the user cancelled.
+std::optional<WideText> ChooseInputPdf(MainWindow* window);
 
-// Shows the PDF file dialog, proposing the PDF named on the command line when
-// there is one; the chosen file as the tool is to get it, or nothing when the
-// user cancelled or the file cannot be handed on (the user is told why).
-std::optional<HandedName> ChooseInputPdf(MainWindow* window);
+// How path reaches pdftk (NameInput), with a link name that is free in its
+// folder; withShortName false passes the short name over.
+InputName NameForTool(const WideText& path, bool withShortName = true);
 
-// call, which reads input: when input goes by its short name, the output is
-// named after that, and the outcome of a good run says where it went.
-ToolCall NotingShortName(ToolCall call, const HandedName& input);
+// A name for a temporary file that is free in folder (with its trailing
+// backslash).
+std::string FreeTemporaryName(const WideText& folder, const char* ending);
+
+// True when path names an existing file or folder.
+bool Exists(const WideText& path);
+
+// The run on the file at path of the call that build makes from the name
+// pdftk gets, its output named after the input. A short name whose derived
+// output is taken already (by a file of an older run, say) gives way to a
+// temporary link, so that nothing of the user's is written over.
+template <typename Build>
+ToolRun PlanOnInput(const WideText& path, Build build)
+{
+    InputName input = NameForTool(path);
+    ToolRun run = RunOn(input, build(input.name), OutputNaming::AfterInput);
+    if (!run.written.empty() && Exists(run.written)) {
+        input = NameForTool(path, false);
+        run = RunOn(input, build(input.name), OutputNaming::AfterInput);
+    }
+    return run;
+}
 
 // Makes sure folder exists as a folder; when it cannot be made, tells the
 // user why and gives false.
-bool EnsureFolder(const std::string& folder);
+bool EnsureFolder(const WideText& folder);
 
-// True when the call's output file does not exist yet, or the user answered
+// True when the run's output file does not exist yet, or the user answered
 // Yes to replacing it. For the actions whose output name is derived or typed;
 // join and merge have their save dialog ask instead. For burst and dump, the
 // files of the names they write in their folder: after a Yes the pages and
 // report of an earlier burst are removed (false, after a notice, when one
 // cannot be).
-bool MayReplaceOutput(const ToolCall& call);
+bool MayReplaceOutput(const ToolRun& run);
 
-// Creates the call's folder if it needs one, then runs the tool through the
+// Creates the run's folder if it needs one, then runs the tool through the
 // tool runner.
-void RunToolCall(const ToolCall& call);
+void RunPlanned(const ToolRun& run);
 
-// MayReplaceOutput, then RunToolCall.
-void RunToolCallAskingFirst(const ToolCall& call);
+// MayReplaceOutput, then RunPlanned.
+void RunAskingFirst(const ToolRun& run);
 
 } // namespace velmora

@@ -1,5 +1,5 @@
 #include "app/actions/PageSelectionActions.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "app/actions/ActionSteps.h"
 #include "ops/PageSelectionArguments.h"
 #include "ui/Control.h"
@@ -31,8 +31,10 @@ void CatPages(MainWindow* window, Control*)
         return;
     }
     auto input = ChooseInputPdf(window);
-    if (input)
-        RunToolCallAskingFirst(NotingShortName(CatCall(input->path, ReadCatFields(window)), *input));
+    if (!input)
+        return;
+    const CatFields fields = ReadCatFields(window);
+    RunAskingFirst(PlanOnInput(*input, [&fields](const std::string& name) { return CatCall(name, fields); }));
 }
 
 void RemovePages(MainWindow* window, Control*)
@@ -40,17 +42,17 @@ void RemovePages(MainWindow* window, Control*)
     auto input = ChooseInputPdf(window);
     if (!input)
         return;
-    std::string pages = kRemoveDefault;
-    if (!QueryText(kRemoveTitle, kRemovePrompt, pages))
+    std::string ranges = kRemoveDefault;
+    if (!QueryText(kRemoveTitle, kRemovePrompt, ranges))
         return;
-    const std::string refusal = RemoveRefusal(pages);
+    const std::string refusal = RemoveRefusal(ranges);
     if (!refusal.empty()) {
         ShowNotice(refusal);
         return;
     }
-    auto call = RemoveCall(input->path, pages);
-    if (call)
-        RunToolCallAskingFirst(NotingShortName(*call, *input));
+    if (!RemoveCall("", ranges))
+        return;
+    RunAskingFirst(PlanOnInput(*input, [&ranges](const std::string& name) { return *RemoveCall(name, ranges); }));
 }
 
 } // namespace velmora

@@ -1,7 +1,7 @@
 #include "app/actions/SingleFileActions.h"
-#include "app/Unit1.h"
+#include "app/ChosenPdf.h"
+#include "app/MainWindow.h"
 #include "app/actions/ActionSteps.h"
-#include "ops/OperationPaths.h"
 #include "ops/SingleFileArguments.h"
 #include "ui/Control.h"
 #include "ui/FileDialog.h"
@@ -15,22 +15,16 @@ using CallFor = ToolCall (*)(const std::string& input);
 
 void RunOnChosenPdf(MainWindow* window, CallFor call)
 {
-    auto input = ChooseInputPdf(window);
-    if (input)
-        RunToolCallAskingFirst(NotingShortName(call(input->path), *input));
+    if (auto input = ChooseInputPdf(window))
+        RunAskingFirst(PlanOnInput(*input, call));
 }
 
 } // namespace
 
 void ChoosePdfFile(MainWindow* window, Control*)
 {
-    if (!RunFileDialog(window->PdfFileDialog))
-        return;
-    auto input = HandOnChosenFile(window->PdfFileDialog->wideFileName);
-    if (!input)
-        return;
-    window->PdfFileEdit->SetText(input->path);
-    window->TargetEdit->SetText(ProposedTarget(window->PdfFileEdit->GetText()));
+    if (RunFileDialog(window->PdfFileDialog) && !window->PdfFileDialog->wideFileName.empty())
+        ShowPdfFile(window, window->PdfFileDialog->wideFileName);
 }
 
 void RepairPdf(MainWindow* window, Control*)
@@ -63,8 +57,10 @@ void DumpPdfData(MainWindow* window, Control*)
 void RotateAll(MainWindow* window, Control*)
 {
     auto input = ChooseInputPdf(window);
-    if (input)
-        RunToolCallAskingFirst(NotingShortName(RotateCall(input->path, window->RotationCombo->GetItemIndex()), *input));
+    if (!input)
+        return;
+    const int rotation = window->RotationCombo->GetItemIndex();
+    RunAskingFirst(PlanOnInput(*input, [rotation](const std::string& name) { return RotateCall(name, rotation); }));
 }
 
 } // namespace velmora

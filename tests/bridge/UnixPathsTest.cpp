@@ -84,4 +84,10 @@ TEST(ArgumentTranslation, RefusesAPathWithoutUnixCounterpart)
     const std::string target = "\\\\nowhere\\share\\out.pdf";
     TranslatedArguments result = TranslateArguments(Args({"Z:\\tmp\\in.pdf", "output", target}));
     EXPECT_NE(result.error.find(target), std::string::npos) << result.error;
+    // Letters a code page could not hold arrive as '?', which Wine would map
+    // all the same; no file can have such a name, bare or full.
+    for (const std::string name : {"C:\\Out\\??????.pdf", "????" "?-2024.pdf", "Z:\\tmp\\a:b.pdf", "A=Z:\\t<.pdf"}) {
+        result = TranslateArguments(Args({"Z:\\tmp\\in.pdf", "output", name}));
+        EXPECT_NE(result.error.find("no file can be named"), std::string::npos) << name;
+    }
 }

@@ -130,6 +130,17 @@ TEST(CommandLineStart, DroppedFileIsTakenAsACommandLineFileAndOtherDropsAreRefus
     EXPECT_TRUE(fieldsAre(pdf));
     EXPECT_EQ(TextOf(FieldWindow(main, "TargetEdit")), session.Documents().File("drop me_sec.pdf"));
 
+    // A name the code page lacks letters of arrives whole, as from the
+    // dialog: the field shows '?' for them, and proposes no target it
+    // could not hold.
+    std::wstring nihon(MAX_PATH, L'\0');
+    nihon.resize(MultiByteToWideChar(CP_ACP, 0, session.Documents().Path().c_str(), -1, nihon.data(), MAX_PATH) - 1);
+    nihon += L"\\\u65E5\u672C.pdf";
+    CloseHandle(CreateFileW(nihon.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    auto wide = DropFiles(main, std::vector<std::wstring>{nihon});
+    WaitUntil([&] { return fieldsAre(session.Documents().File("??.pdf")); }, "the dropped wide name in the PDF field");
+    EXPECT_EQ(TextOf(FieldWindow(main, "TargetEdit")), "");
+
     session.Click("Close");
     EXPECT_EQ(session.Program().WaitForExit(), 0u);
 }

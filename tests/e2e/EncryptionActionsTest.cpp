@@ -2,6 +2,7 @@
 // field: the refusals in their "Description" box, and the exact command line
 // built from the strength, the passwords and the permission boxes.
 #include "tests/e2e/ActionSteps.h"
+#include "ops/EncryptionArguments.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -149,6 +150,12 @@ TEST_F(EncryptionActions, RefusesEqualPasswordsAndABadTarget)
         c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     TypeIntoField(Session(), Field::Target, shouted);
     ExpectRefusal(kEncrypt, "Target file must be different from the pdf file");
+
+    // What the field shows as '?' for letters it cannot hold, and what no
+    // file name can have, never reaches the tool.
+    TypeIntoField(Session(), Field::Target, Session().Documents().File("????" "?-2024.pdf"));
+    ExpectRefusal(kEncrypt, velmora::kTargetNotAName);
+    ExpectRefusal(kDecrypt, velmora::kTargetNotAName);
 
     // A target the user typed is used as typed.
     target = Session().Documents().File("locked copy.pdf");

@@ -144,6 +144,20 @@ TEST_F(MainWindowKeyboard, TheDotsBesideTargetChooseTheTargetInASaveDialog)
     EXPECT_EQ(TextOf(Field("TargetEdit")), existing);
     EXPECT_EQ(ReadFileBytes(existing), "%PDF-1.4 kept\n");
     EXPECT_TRUE(IsWindowEnabled(main_));
+
+    // A name the 8-bit field cannot hold is refused at the choice, saying why;
+    // the field keeps what it had.
+    ClickButton(Field("ChooseTargetButton"));
+    dialog = WaitForFileDialog(session_->ProcessId(), "Choose the target PDF file");
+    ChooseFile(dialog, L"\u041E\u0442\u0447\u0451\u0442-2024.pdf");
+    WaitUntilGone(dialog);
+    MessageBoxInfo refusal = WaitForMessageBox(session_->ProcessId(), kMainTitle);
+    EXPECT_EQ(refusal.text.rfind("The Target field cannot hold this name: it has characters that the system's code "
+                                 "page lacks.\r\n", 0), 0u) << refusal.text;
+    EXPECT_NE(refusal.text.find("\\????" "?-2024.pdf\r\nChoose another name for the target."), std::string::npos)
+        << refusal.text;
+    AnswerMessageBox(refusal, IDOK);
+    EXPECT_EQ(TextOf(Field("TargetEdit")), existing);
 }
 
 TEST_F(MainWindowKeyboard, AboutTellsTheProgramAndItsSiteInAnInformationBox)

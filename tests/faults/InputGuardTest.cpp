@@ -53,7 +53,7 @@ TEST(InputGuard, TargetThatNamesTheInputIsRefusedByEncryptAndDecrypt)
         session.Click(attempt.button);
         MessageBoxInfo box = WaitForMessageBox(session.ProcessId(), "Description");
         row.Saw(std::string(attempt.button) + ": \"Description\" box \"" + box.text + "\"");
-        EXPECT_EQ(box.text, "Target file must be different from the pdf file");
+        EXPECT_EQ(box.text, "Target file must be different from the pdf file") << attempt.target;
         EXPECT_EQ(box.icon, MessageIcon::Error);
         AnswerMessageBox(box, IDOK);
     }

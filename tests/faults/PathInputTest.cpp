@@ -3,7 +3,7 @@
 // stand-in logs the command line it received, which must be exact.
 #include "tests/faults/FaultReport.h"
 #include "tests/faults/FaultSteps.h"
-#include "ops/CodePageNames.h"
+#include "ops/ToolNames.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
@@ -77,9 +77,9 @@ TEST(PathInput, DocumentPathCloseToTheLimitOf260)
     CheckDecryptCommandLine(row, FolderName::Plain, folder, name);
 }
 
-// Names the ANSI code page (1252 here) cannot hold: pdftk gets the short 8.3
-// name, which Wine's drives keep for every file, and the notice says where
-// the output went; a name with no short form is refused at once.
+// Names the ANSI code page (1252 here) cannot hold: pdftk gets a plain
+// stand-in (the short 8.3 name, which Wine's drives give every file) in the
+// file's folder, and the output takes the file's own name after the run.
 namespace {
 
 const wchar_t kNihon[] = L"\u65E5\u672C.pdf";
@@ -91,7 +91,8 @@ std::wstring Wide(const std::string& ansi)
     return wide;
 }
 
-// Writes the Japanese-named PDF into folder; gives its full path and short name.
+// Writes the Japanese-named PDF into folder; gives its full path and the
+// short name of the file alone.
 std::pair<std::wstring, std::string> MakeNihonPdf(const TempFolder& folder)
 {
     const std::wstring path = Wide(folder.Path()) + L"\\" + kNihon;
@@ -104,50 +105,66 @@ std::pair<std::wstring, std::string> MakeNihonPdf(const TempFolder& folder)
     EXPECT_GT(GetShortPathNameW(path.c_str(), shortPath, MAX_PATH), 0u);
     char ansi[MAX_PATH] = "";
     WideCharToMultiByte(CP_ACP, 0, shortPath, -1, ansi, MAX_PATH, nullptr, nullptr);
-    return {path, ansi};
+    const std::string shortName = ansi;
+    return {path, shortName.substr(shortName.rfind('\\') + 1)};
 }
 
-std::string Shown(std::string text, const std::string& path, const std::string& placeholder)
+bool WideExists(const std::wstring& path)
 {
-    for (size_t at = text.find(path); !path.empty() && at != std::string::npos; at = text.find(path))
-        text.replace(at, path.size(), placeholder);
-    return text;
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 } // namespace
 
-TEST(PathInput, NameOutsideTheCodePageChosenInTheDialogGoesByItsShortName)
+TEST(PathInput, NameOutsideTheCodePageChosenInTheDialogKeepsItsName)
 {
     FaultRecord row("name outside the code page, chosen in the dialog",
                     "document \"\\u65E5\\u672C.pdf\" (Japanese, not in code page 1252) chosen in the file dialog; "
-                    "Re-Compress a PDF only");
+                    "Re-Compress a PDF only, the stand-in writing the output it is named");
     TempFolder documents;
     const auto [document, shortName] = MakeNihonPdf(documents);
-    const std::string output = shortName.substr(0, shortName.size() - 4) + "_compress.pdf";
-    VelmoraSession session;
+    const std::string written = shortName.substr(0, shortName.size() - 4) + "_compress.pdf";
+    SessionOptions options;
+    options.tool = {{"write", written}};
+    VelmoraSession session(options);
 
     session.Click("Re-Compress a PDF only");
     ChooseFile(WaitForFileDialog(session.ProcessId(), "Choose the PDF file"), document);
     Outcome outcome = AwaitOutcome(session.ProcessId());
     StandinRun run = session.WaitForToolRun();
-    EXPECT_NE(run.commandLine.find("\"" + shortName + "\" output \"" + output + "\" compress"), std::string::npos)
+    EXPECT_NE(run.commandLine.find("\"" + shortName + "\" output \"" + written + "\" compress"), std::string::npos)
         << run.commandLine;
-    // The note names the output, or the folder it went into.
-    const std::string folder = output.substr(0, output.rfind('\\') + 1);
-    EXPECT_TRUE(outcome.notice == "Successful executed\r\n" + velmora::ShortNameNote(output) ||
-                outcome.notice == "Successful executed\r\n" + velmora::ShortNameNote(folder))
-        << outcome.notice;
-    row.Saw("the tool got " + Shown(Shown(run.commandLine, output, "<short name>_compress.pdf"), shortName,
-                                    "<short name>")
-                                  .substr(run.commandLine.find("\" ") + 2));
-    row.Saw("notice: " + Shown(Shown(outcome.notice, output, "<short name>_compress.pdf"), folder, "<folder>\\"));
+    EXPECT_EQ(lstrcmpiA(WithoutTrailingBackslash(run.folder).c_str(), documents.Path().c_str()), 0) << run.folder;
+    EXPECT_EQ(outcome.notice, "Successful executed");
+    const std::wstring real = document.substr(0, document.size() - 4) + L"_compress.pdf";
+    EXPECT_TRUE(WideExists(real));
+    EXPECT_FALSE(FileExists(JoinPath(documents.Path(), written)));
+    row.Saw("the tool got \"<short name>\" output \"<short name>_compress.pdf\" compress in the document's folder; "
+            "notice: " + outcome.notice);
+    row.Saw(std::string(WideExists(real) ? "the output is named \\u65E5\\u672C_compress.pdf" : "no output by the real name") +
+            (FileExists(JoinPath(documents.Path(), written)) ? ", the stand-in's name is left" : ", nothing else is left"));
+
+    // Cancelled while the tool writes under the stand-in's name: neither
+    // that file nor one by the real name is left.
+    const std::string begun = shortName.substr(0, shortName.size() - 4) + "_uncompress.pdf";
+    session.SetTool({{"out", "Adding page 1\\n"}, {"write", begun}, {"sleep", "120000"}});
+    session.Click("Uncompress a PDF only");
+    ChooseFile(WaitForFileDialog(session.ProcessId(), "Choose the PDF file"), document);
+    HWND output = WaitForOutputWindow(session.ProcessId());
+    WaitUntil([&] { return FileExists(JoinPath(documents.Path(), begun)); }, "the stand-in to begin its output");
+    ClickButton(FindControl(output, ControlMatch::Text("Cancel").AndClass("obj_BUTTON")));
+    const Outcome cancelled = AwaitOutcome(session.ProcessId());
+    EXPECT_FALSE(FileExists(JoinPath(documents.Path(), begun)));
+    EXPECT_FALSE(WideExists(document.substr(0, document.size() - 4) + L"_uncompress.pdf"));
+    row.Saw("Uncompress cancelled while the tool wrote: notice: " + cancelled.notice + "; " +
+            (FileExists(JoinPath(documents.Path(), begun)) ? "the begun output is left" : "nothing of it is left"));
 }
 
 TEST(PathInput, NameOutsideTheCodePageOnTheCommandLine)
 {
     FaultRecord row("name outside the code page, on the command line",
-                    "velmora.exe started with \"\\u65E5\\u672C.pdf\" (exists), then with \"\\u65E5\\u672Cs.pdf\" "
-                    "(does not exist)");
+                    "velmora.exe started with \"\\u65E5\\u672C.pdf\" (exists), Decrypt into a typed target; "
+                    "then with \"\\u65E5\\u672Cs.pdf\" (does not exist)");
     TempFolder documents;
     const auto [document, shortName] = MakeNihonPdf(documents);
     {
@@ -155,25 +172,31 @@ TEST(PathInput, NameOutsideTheCodePageOnTheCommandLine)
         options.wideArguments = L"\"" + document + L"\"";
         VelmoraSession session(options);
         const std::string field = TextOf(PdfFileEdit(session));
-        EXPECT_EQ(field, shortName);
-        EXPECT_EQ(TextOf(TargetEdit(session)), shortName.substr(0, shortName.size() - 4) + "_sec.pdf");
+        EXPECT_EQ(field, JoinPath(documents.Path(), "??.pdf"));
+        // The field cannot hold the name of the proposal either.
+        EXPECT_EQ(TextOf(TargetEdit(session)), "");
+        const std::string target = JoinPath(documents.Path(), "decrypted.pdf");
+        SetTextOf(TargetEdit(session), target);
         session.Click("Decrypt the PDF file");
         Outcome outcome = AwaitOutcome(session.ProcessId());
-        EXPECT_NE(session.WaitForToolRun().commandLine.find("\"" + shortName + "\" output"), std::string::npos);
-        row.Saw("existing: the PDF file field shows " + Shown(field, shortName, "<short name>") +
-                ", Decrypt hands it on, notice: " + outcome.notice);
+        StandinRun run = session.WaitForToolRun();
+        EXPECT_NE(run.commandLine.find("\"" + shortName + "\" output \"" + target + "\""), std::string::npos)
+            << run.commandLine;
+        EXPECT_EQ(lstrcmpiA(WithoutTrailingBackslash(run.folder).c_str(), documents.Path().c_str()), 0) << run.folder;
+        row.Saw("the PDF file field shows <folder>\\??.pdf, the target field stays empty; Decrypt hands the file on as "
+                "\"<short name>\" in its folder, notice: " + outcome.notice);
     }
     const std::wstring missing = document.substr(0, document.size() - 4) + L"s.pdf";
     SessionOptions options;
     options.wideArguments = L"\"" + missing + L"\"";
     VelmoraSession session(options);
     const std::string notice = TakeNotice(session.ProcessId());
-    EXPECT_EQ(notice, velmora::MissingFileNotice(missing.c_str()));
+    const std::string expected = velmora::MissingFileNotice(velmora::WideOf(missing.c_str()));
+    EXPECT_EQ(notice, expected);
     EXPECT_EQ(TextOf(PdfFileEdit(session)), "");
     EXPECT_EQ(TextOf(TargetEdit(session)), "");
     EXPECT_TRUE(session.ToolRuns().empty());
-    const size_t pathStart = std::string("The file ").size();
-    const std::string shownPath = notice.substr(pathStart, notice.rfind(" was not found.") - pathStart);
-    row.Saw("missing: at start, notice: " + Shown(notice, shownPath, "<folder>\\??s.pdf") +
+    row.Saw(std::string("missing: at start, notice: ") +
+            (notice == expected ? "The file <folder>\\??s.pdf was not found." : notice) +
             "; the fields stay empty, the tool never ran");
 }

@@ -62,11 +62,20 @@ TEST(ArgumentQuoting, EveryPasswordReachesTheToolAsOneUnchangedWord)
 }
 
 // The target field is typed: a folder-like name ending in a backslash must
-// not escape the closing quote, and a quote must not end the word and hand
-// the rest of the field to the tool as keywords.
+// not escape the closing quote, and a quote, which no file name can hold,
+// must never hand the rest of the field to the tool as keywords.
 TEST(ArgumentQuoting, ATypedTargetReachesTheToolAsOneUnchangedWord)
 {
-    const char* targets[] = {"C:\\out\\", "C:\\out\\\\", "x.pdf\" allow AllFeatures \"y", "C:\\my files\\a.pdf"};
+    velmora::EncryptionFields quoted;
+    quoted.pdfFile = "C:\\in.pdf";
+    quoted.target = "x.pdf\" allow AllFeatures \"y";
+    quoted.ownerPassword = "o";
+    EXPECT_EQ(velmora::PlanEncryption(quoted).refusal, velmora::kTargetNotAName);
+    EXPECT_EQ(velmora::PlanEncryption(quoted).call.arguments, "");
+    velmora::DecryptionFields quotedDecryption{"C:\\in.pdf", quoted.target, "o"};
+    EXPECT_EQ(velmora::PlanDecryption(quotedDecryption).refusal, velmora::kTargetNotAName);
+
+    const char* targets[] = {"C:\\out\\", "C:\\out\\\\", "C:\\my files\\a.pdf"};
     for (const char* target : targets) {
         velmora::EncryptionFields encryption;
         encryption.pdfFile = "C:\\in.pdf";

@@ -126,6 +126,14 @@ TEST(DecryptionArguments, RefusesNoInputNoTargetAndTheInputAsTarget)
               "Target file must be different from the pdf file");
     EXPECT_EQ(PlanDecryption({"C:\\docs\\a.pdf", "..\\docs\\a.pdf", ""}).refusal,
               "Target file must be different from the pdf file");
+    // What the field showed as '?' for letters it could not hold, and what
+    // no file name can have, never reaches the tool.
+    for (const char* target : {"C:\\docs\\????" "?-2024.pdf", "C:\\docs\\a*.pdf", "C:\\docs\\a:b.pdf", "a|b.pdf",
+                               "<a>.pdf"})
+        EXPECT_EQ(PlanDecryption({"C:\\docs\\a.pdf", target, ""}).refusal, kTargetNotAName) << target;
+    EXPECT_EQ(PlanDecryption({"C:\\docs\\a.pdf", "D:b.pdf", ""}).refusal, "");
+    // The trail byte 0x7C of a double-byte character is no '|'.
+    EXPECT_EQ(HoldsNonNameCharacters("C:\\\x83\x7C.pdf"), GetACP() != 932);
 }
 
 // pdftk takes a keyword after input_pw for the keyword, whatever its case;

@@ -5,6 +5,22 @@
 
 using namespace velmora;
 
+namespace {
+
+// A multi-selection as the merge reads it: every file named for the tool,
+// in the folder of the first, as the code page holds them.
+MergeInputs Selected(const wchar_t* selection, UINT codePage = 1252)
+{
+    std::vector<InputName> names;
+    for (const WideText& file : ReadMergeSelection(selection))
+        names.push_back(ChooseInputName(file, "", "", codePage));
+    if (names.empty())
+        return MergeInputs();
+    return MergeInputsOf(*ExactAnsi(names.front().folder.data(), codePage), names);
+}
+
+} // namespace
+
 TEST(MultiFileArguments, JoinsEveryPdfOfTheChosenFolder)
 {
     ToolCall join = JoinCall("C:\\Scans", "C:\\Out\\all.pdf");
@@ -16,7 +32,7 @@ TEST(MultiFileArguments, JoinsEveryPdfOfTheChosenFolder)
 
 TEST(MultiFileArguments, MergesSeveralFilesInTheDialogsOrder)
 {
-    MergeInputs inputs = ParseMergeSelection("C:\\Docs\rc.pdf\rb.pdf\ra.pdf");
+    MergeInputs inputs = Selected(L"C:\\Docs\rc.pdf\rb.pdf\ra.pdf");
     EXPECT_EQ(inputs.folder, "C:\\Docs\\");
     ToolCall merge = MergeCall(inputs, "C:\\Out\\m.pdf");
     EXPECT_EQ(merge.arguments,
@@ -24,35 +40,35 @@ TEST(MultiFileArguments, MergesSeveralFilesInTheDialogsOrder)
     EXPECT_EQ(merge.folder, "C:\\Docs\\");
     EXPECT_EQ(merge.outputFile, "C:\\Out\\m.pdf");
 
-    EXPECT_EQ(MergeCall(ParseMergeSelection("C:\\My Docs\rb.pdf\ra b.pdf"), "C:\\Out\\m.pdf").arguments,
+    EXPECT_EQ(MergeCall(Selected(L"C:\\My Docs\rb.pdf\ra b.pdf"), "C:\\Out\\m.pdf").arguments,
               "\"C:\\My Docs\\b.pdf\" \"C:\\My Docs\\a b.pdf\"  cat output \"C:\\Out\\m.pdf\"");
 }
 
 // One chosen file comes back as its full path alone, with no folder piece.
 TEST(MultiFileArguments, MergesASingleChosenFile)
 {
-    MergeInputs inputs = ParseMergeSelection("C:\\Docs\\a.pdf");
+    MergeInputs inputs = Selected(L"C:\\Docs\\a.pdf");
     ASSERT_EQ(inputs.files.size(), 1u);
     ToolCall merge = MergeCall(inputs, "C:\\Out\\m.pdf");
     EXPECT_EQ(merge.arguments, "\"C:\\Docs\\a.pdf\"  cat output \"C:\\Out\\m.pdf\"");
     EXPECT_EQ(merge.folder, "C:\\Docs\\");
 
-    EXPECT_TRUE(ParseMergeSelection("").files.empty());
-    EXPECT_TRUE(ParseMergeSelection("C:\\Docs\r").files.empty());
+    EXPECT_TRUE(Selected(L"").files.empty());
+    EXPECT_TRUE(Selected(L"C:\\Docs\r").files.empty());
 }
 
 // The system gives a drive root with its backslash (C:\), other folders without.
 TEST(MultiFileArguments, DoesNotDoubleTheBackslashOfADriveRoot)
 {
-    ToolCall merge = MergeCall(ParseMergeSelection("C:\\\ra.pdf\rb.pdf"), "C:\\m.pdf");
+    ToolCall merge = MergeCall(Selected(L"C:\\\ra.pdf\rb.pdf"), "C:\\m.pdf");
     EXPECT_EQ(merge.arguments, "\"C:\\a.pdf\" \"C:\\b.pdf\"  cat output \"C:\\m.pdf\"");
     EXPECT_EQ(merge.folder, "C:\\");
-    EXPECT_EQ(ParseMergeSelection("C:\\a.pdf").folder, "C:\\");
+    EXPECT_EQ(Selected(L"C:\\a.pdf").folder, "C:\\");
 
     // A folder name ending in a double-byte character whose second byte is
     // 0x5C still needs its backslash.
     const std::string hyou = "\x95\x5C";
-    MergeInputs inputs = ParseMergeSelection("C:\\" + hyou + "\ra.pdf\rb.pdf", 932);
+    MergeInputs inputs = Selected(L"C:\\\u8868\ra.pdf\rb.pdf", 932);
     EXPECT_EQ(inputs.folder, "C:\\" + hyou + "\\");
     ASSERT_EQ(inputs.files.size(), 2u);
     EXPECT_EQ(inputs.files[0], "C:\\" + hyou + "\\a.pdf");
@@ -75,21 +91,22 @@ TEST(MultiFileArguments, ProposesAJoinTargetOutsideTheFolder)
     EXPECT_EQ(ProposedJoinTarget("C:\\" + hyou, documents, 932), "C:\\" + hyou + ".pdf");
 }
 
-// The tool's own *.pdf would find a short-named file by its long name, which
-// it cannot open: such a folder's files are listed one by one.
-TEST(MultiFileArguments, ListsTheFolderOnlyWhenAFileNeedsItsShortName)
+// The tool's own *.pdf would find a file by a long name it cannot open:
+// unless every file is plain, the folder's files are listed one by one.
+TEST(MultiFileArguments, ListsTheFolderOnlyWhenAFileIsNotPlain)
 {
-    FolderPdfs pdfs;
-    pdfs.folder = "C:\\Scans";
-    pdfs.files = {"C:\\Scans\\a.pdf", "C:\\Scans\\ABCD~1.PDF"};
-    ToolCall wildcard = JoinCall(pdfs, "C:\\all.pdf");
+    std::vector<InputName> files(2);
+    files[0].name = "C:\\Scans\\a.pdf";
+    files[1].name = "C:\\Scans\\b.pdf";
+    ToolCall wildcard = JoinCall("C:\\Scans", files, "C:\\all.pdf");
     EXPECT_EQ(wildcard.arguments, "*.pdf cat output \"C:\\all.pdf\"");
     EXPECT_EQ(wildcard.folder, "C:\\Scans");
 
-    pdfs.listed = true;
-    ToolCall listed = JoinCall(pdfs, "C:\\all.pdf");
-    EXPECT_EQ(listed.arguments, "\"C:\\Scans\\a.pdf\" \"C:\\Scans\\ABCD~1.PDF\"  cat output \"C:\\all.pdf\"");
-    EXPECT_EQ(listed.folder, "C:\\Scans");
+    files[1].name = "ABCD~1.PDF";
+    files[1].plain = false;
+    ToolCall listed = JoinCall("C:\\Scans", files, "C:\\all.pdf");
+    EXPECT_EQ(listed.arguments, "\"C:\\Scans\\a.pdf\" \"ABCD~1.PDF\"  cat output \"C:\\all.pdf\"");
+    EXPECT_EQ(listed.folder, "C:\\Scans\\");
     EXPECT_EQ(listed.outputFile, "C:\\all.pdf");
 }
 

@@ -11,7 +11,7 @@ TEST(OperationPaths, DerivesBaseFolderAndProposals)
     EXPECT_EQ(InputBase("C:\\Docs\\scan"), "scan");
     EXPECT_EQ(InputBase("C:\\My.Docs\\scan"), "scan");
     EXPECT_EQ(BesideInput("C:\\My.Docs\\scan", "_fixed.pdf"), "C:\\My.Docs\\scan_fixed.pdf");
-    EXPECT_EQ(FieldFolder(""), "");
+    EXPECT_EQ(InputFolder(""), "");
     EXPECT_EQ(ProposedTarget("C:\\Docs\\report.pdf"), "C:\\Docs\\report_sec.pdf");
     EXPECT_EQ(ProposedTarget("C:\\Docs\\scan"), "C:\\Docs\\scan_sec.pdf");
     EXPECT_EQ(ProposedTarget("C:\\a b\\x.pdf"), "C:\\a b\\x_sec.pdf");

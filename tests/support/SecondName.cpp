@@ -18,6 +18,13 @@ std::string SecondName(const std::string& path)
     std::string second = std::string("Z:") + name;
     HeapFree(GetProcessHeap(), 0, name);
     std::replace(second.begin(), second.end(), '/', '\\');
+    // Wine names drive C by its link dosdevices\c:, but a ':' past the drive
+    // names a stream on Windows, and the program refuses such a target; the
+    // prefix's drive_c is the same folder without one.
+    const std::string link = "\\dosdevices\\c:\\";
+    const size_t at = second.find(link);
+    if (at != std::string::npos)
+        second.replace(at, link.size(), "\\drive_c\\");
     return second;
 }
 

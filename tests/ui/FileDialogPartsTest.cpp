@@ -127,10 +127,10 @@ TEST(SelectionFromBuffer, WideAnswersKeepTheirFormsAndTheirAnsiTextHidesNoLookAl
     const wchar_t several[] = L"C:\\\u65E5\0a.pdf\0\u00E9.pdf\0\0";
     const WideText selection = SelectionFromBuffer(several, sizeof several / sizeof *several, true, 5);
     EXPECT_EQ(std::wstring(selection.data()), L"C:\\\u65E5\ra.pdf\r\u00E9.pdf");
-    EXPECT_EQ(AnsiFromWide(selection), "C:\\?\ra.pdf\r\xE9.pdf");
-    EXPECT_EQ(AnsiFromWide(WideFromAnsi("\xE9t\xE9.pdf")), "\xE9t\xE9.pdf");
+    EXPECT_EQ(ShownAnsi(selection), "C:\\?\ra.pdf\r\xE9.pdf");
+    EXPECT_EQ(ShownAnsi(WideFromAnsi("\xE9t\xE9.pdf")), "\xE9t\xE9.pdf");
     const wchar_t macron[] = L"\u0101.pdf";
-    EXPECT_EQ(AnsiFromWide(WideText(macron, macron + sizeof macron / sizeof *macron)), "?.pdf");
+    EXPECT_EQ(ShownAnsi(WideText(macron, macron + sizeof macron / sizeof *macron)), "?.pdf");
 
     // The answer is proposed again while the program leaves the ANSI name alone.
     FileDialog dialog;

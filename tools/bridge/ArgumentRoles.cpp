@@ -13,25 +13,6 @@ std::string Lower(std::string text)
     return text;
 }
 
-// The words that end a run of input passwords.
-bool IsKeyword(const std::string& text)
-{
-    static const char* const keywords[] = {
-        "cat", "shuffle", "burst", "rotate", "generate_fdf", "fill_form",
-        "background", "multibackground", "stamp", "multistamp",
-        "dump_data", "dump_data_utf8", "dump_data_fields", "dump_data_fields_utf8",
-        "dump_data_annots", "update_info", "update_info_utf8", "attach_files",
-        "unpack_files", "output", "input_pw", "owner_pw", "user_pw", "allow",
-        "encrypt_40bit", "encrypt_40bits", "encrypt_128bit", "encrypt_128bits",
-        "encrypt_aes128", "compress", "uncompress", "flatten", "need_appearances",
-        "drop_xfa", "drop_xmp", "keep_first_id", "keep_final_id", "verbose",
-        "dont_ask", "do_ask",
-    };
-    const std::string word = Lower(text);
-    return std::any_of(std::begin(keywords), std::end(keywords),
-                       [&](const char* k) { return word == k; });
-}
-
 bool IsDriveLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -50,6 +31,24 @@ ArgumentRole RoleOf(const CommandArgument& arg)
 }
 
 } // namespace
+
+bool IsKeyword(const std::string& text)
+{
+    static const char* const keywords[] = {
+        "cat", "shuffle", "burst", "rotate", "generate_fdf", "fill_form",
+        "background", "multibackground", "stamp", "multistamp",
+        "dump_data", "dump_data_utf8", "dump_data_fields", "dump_data_fields_utf8",
+        "dump_data_annots", "update_info", "update_info_utf8", "attach_files",
+        "unpack_files", "output", "input_pw", "owner_pw", "user_pw", "allow",
+        "encrypt_40bit", "encrypt_40bits", "encrypt_128bit", "encrypt_128bits",
+        "encrypt_aes128", "compress", "uncompress", "flatten", "need_appearances",
+        "drop_xfa", "drop_xmp", "keep_first_id", "keep_final_id", "verbose",
+        "dont_ask", "do_ask",
+    };
+    const std::string word = Lower(text);
+    return std::any_of(std::begin(keywords), std::end(keywords),
+                       [&](const char* k) { return word == k; });
+}
 
 bool IsWindowsPath(const std::string& text)
 {

@@ -14,6 +14,9 @@ enum class ArgumentRole {
     Wildcard,    // unquoted '*' or '?': the matching files, in Windows order
 };
 
+// True for pdftk's keywords (cat, burst, output, input_pw...), in any case.
+bool IsKeyword(const std::string& text);
+
 // True for "C:\x", "C:/x", "C:x", "\x" and "\\server\share" or "\\?\C:\x".
 bool IsWindowsPath(const std::string& text);
 

@@ -71,7 +71,12 @@ std::string Narrow(const std::wstring& text, unsigned codePage)
 // root: a share or a device path is mapped whole or not at all.
 std::string UnixPathOf(const std::string& windowsPath)
 {
-    std::wstring head = FullPath(Widen(windowsPath, CP_ACP));
+    return UnixPathOf(Widen(windowsPath, CP_ACP));
+}
+
+std::string UnixPathOf(const std::wstring& windowsPath)
+{
+    std::wstring head = FullPath(windowsPath);
     const bool onDrive = head.size() >= 3 && head[1] == L':' && head[2] == L'\\';
     const size_t root = onDrive ? 3 : head.size();
     std::wstring tail;

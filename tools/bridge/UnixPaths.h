@@ -13,6 +13,9 @@ namespace velmora::bridge {
 // the prefix lacks maps to a missing dosdevices entry, where pdftk finds and
 // writes nothing.
 std::string UnixPathOf(const std::string& windowsPath);
+// The same for a path as the system names it (UTF-16), such as a working
+// folder whose name the code page cannot hold.
+std::string UnixPathOf(const std::wstring& windowsPath);
 
 // A relative name with its backslashes turned into slashes, in UTF-8.
 std::string UnixRelativePath(const std::string& relativePath);

@@ -34,11 +34,13 @@ int Fail(const std::string& why)
     return 1;
 }
 
-std::string CurrentFolder()
+// As the system names it: Velmora runs pdftk in folders whose names the
+// code page cannot hold.
+std::wstring CurrentFolder()
 {
-    char folder[MAX_PATH * 4];
-    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
-    return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
+    wchar_t folder[MAX_PATH * 4];
+    DWORD length = GetCurrentDirectoryW(MAX_PATH * 4, folder);
+    return length > 0 && length < MAX_PATH * 4 ? std::wstring(folder, length) : std::wstring();
 }
 
 } // namespace
@@ -52,10 +54,10 @@ int main()
     if (!translated.error.empty())
         return Fail(translated.error);
 
-    const std::string folder = CurrentFolder();
+    const std::wstring folder = CurrentFolder();
     const std::string unixFolder = UnixPathOf(folder);
     if (unixFolder.empty())
-        return Fail("no Unix path for the working folder " + folder);
+        return Fail("no Unix path for the working folder " + Narrow(folder, CP_UTF8));
 
     std::vector<std::string> command = {LinuxPdftk};
     command.insert(command.end(), translated.unixArguments.begin(), translated.unixArguments.end());

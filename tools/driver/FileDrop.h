@@ -13,5 +13,8 @@ namespace velmora::driver {
 // Drops paths at a client point of window. The receiver reads the block
 // after the post: keep what is returned until the drop has shown its effect.
 std::unique_ptr<RemoteMemory> DropFiles(HWND window, const std::vector<std::string>& paths, POINT at = {40, 40});
+// The same with the paths as the system names files (UTF-16), as Explorer
+// drops them.
+std::unique_ptr<RemoteMemory> DropFiles(HWND window, const std::vector<std::wstring>& paths, POINT at = {40, 40});
 
 } // namespace velmora::driver
