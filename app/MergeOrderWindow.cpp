@@ -1,6 +1,6 @@
 #include "app/MergeOrderWindow.h"
 #include "app/MainWindow.h"
-#include "app/actions/MergeChoice.h"
+#include "app/MergeChoice.h"
 #include "ops/MergeOrder.h"
 #include "ui/Control.h"
 #include "ui/ControlKinds.h"

@@ -4,7 +4,7 @@
 #include "app/ChosenPdf.h"
 #include "app/MergeOrderWindow.h"
 #include "app/actions/ActionSteps.h"
-#include "app/actions/MergeChoice.h"
+#include "app/MergeChoice.h"
 #include "ops/MergeOrder.h"
 #include "ops/FolderPdfs.h"
 #include "ops/MultiFileArguments.h"

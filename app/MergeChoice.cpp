@@ -1,4 +1,4 @@
-#include "app/actions/MergeChoice.h"
+#include "app/MergeChoice.h"
 #include "app/MainWindow.h"
 #include "ops/MultiFileArguments.h"
 #include "ui/FileDialog.h"
