@@ -61,7 +61,7 @@ TEST_F(SingleFileActions, RepairWritesAFixedCopyBesideTheInput)
 // A file that is no PDF: the notice says so in pdftk's words.
 TEST_F(SingleFileActions, RepairOfATextFileOrAnEmptyFileSaysWhy)
 {
-    for (const std::string& name : {"notes.pdf", "empty.pdf"}) {
+    for (const std::string name : {"notes.pdf", "empty.pdf"}) {
         const std::string in = Document(name);
         std::ofstream(in, std::ios::binary) << (name == "notes.pdf" ? "only text\n" : "");
         Session().Click("Repair a PDF");
