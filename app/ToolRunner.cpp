@@ -31,35 +31,24 @@ bool Gone(const std::string& path)
     return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
+bool Gone(const WideText& path)
+{
+    return GetFileAttributesW(path.data()) == INVALID_FILE_ATTRIBUTES;
+}
+
 void PauseLive(DWORD ms, void* live)
 {
     static_cast<LiveRun*>(live)->Pause(ms);
 }
 
 // Where a cancelled run's late writes would show.
-std::string WatchedPattern(const RunTraces& traces)
+WideText WatchedPattern(const RunTraces& traces)
 {
     if (!traces.newFolder.empty())
-        return traces.newFolder + "\\*";
+        return Joined(traces.newFolder, L"\\*");
     if (!traces.sharedFolder.empty())
-        return traces.sharedFolder + "\\*";
-    return traces.newFile.empty() ? traces.replacedFile : traces.newFile;
-}
-
-// Everything in a folder the run made is the run's own work; the last file
-// of a stopped run may be cut short, so none of it is kept.
-void RemoveWideFolder(const WideText& folder)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(Joined(folder, L"\\*").data(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileW(Joined(Joined(folder, L"\\"), found.cFileName).data());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(folder.data());
+        return Joined(traces.sharedFolder, L"\\*");
+    return WideFromAnsi(traces.newFile.empty() ? traces.replacedFile : traces.newFile);
 }
 
 // Waits until the tool has stopped writing, then removes what the run made.
@@ -68,12 +57,8 @@ void RemoveWideFolder(const WideText& folder)
 // there is no time to wait.
 void ClearCancelledRun(const RunTraces& traces, LiveRun& live)
 {
-    const std::string watched = WatchedPattern(traces);
+    const WideText watched = WatchedPattern(traces);
     const DWORD stillFor = AppTerminated ? 0 : kStillForMs;
-    if (!traces.newWideFolder.empty()) {
-        live.Pause(stillFor);
-        RemoveWideFolder(traces.newWideFolder);
-    }
     for (int round = 0; round < kRemovalRounds && !watched.empty(); ++round) {
         WaitUntilStill(watched, stillFor, kStillLimitMs, &PauseLive, &live);
         if (!traces.newFile.empty())
@@ -82,7 +67,7 @@ void ClearCancelledRun(const RunTraces& traces, LiveRun& live)
         // of a stopped run may be cut short, so none of it is kept.
         if (!traces.newFolder.empty()) {
             FindRunFiles(traces.newFolder, FolderFiles::None, true);
-            RemoveDirectoryA(traces.newFolder.c_str());
+            RemoveDirectoryW(traces.newFolder.data());
         }
         RunFilesFound removed;
         if (!traces.sharedFolder.empty())
@@ -103,9 +88,7 @@ void ClearFailedRun(const ProcessResult& result, const RunTraces& traces)
     if (failed && !traces.newFile.empty())
         DeleteFileA(traces.newFile.c_str());
     if (failed && !traces.newFolder.empty())
-        RemoveDirectoryA(traces.newFolder.c_str());
-    if (failed && !traces.newWideFolder.empty())
-        RemoveDirectoryW(traces.newWideFolder.data());
+        RemoveDirectoryW(traces.newFolder.data());
 }
 
 // A hard link costs nothing and needs no room; a copy stands in where the

@@ -13,19 +13,17 @@ extern std::string ToolPath;
 // What a run may leave behind that the runner clears away when the run does
 // not go well; paths are full, any may be empty. After a cancelled run they
 // are cleared only once nothing has been written to them for a while: the
-// tool may stop writing a moment after it was ended. The folder watching
-// works in the code page, so the paths are its text.
+// tool may stop writing a moment after it was ended. Folders are named as
+// the system names them; the files, which only plain names reach, in the
+// code page.
 struct RunTraces {
-    std::string newFolder;      // made for this run: emptied and removed when the run was cancelled,
-                                // removed when the run failed and left it empty
-    // A folder made for this run whose name the code page cannot hold:
-    // emptied and removed when the run was cancelled, removed when it failed
-    // and left it empty.
-    WideText newWideFolder;
+    // Made for this run: emptied and removed when the run was cancelled,
+    // removed when the run failed and left it empty.
+    WideText newFolder;
     // A folder that was there before the run and held none of the files of
     // the names the run writes there (folderFiles) when it started: those
     // are removed from it when the run was cancelled.
-    std::string sharedFolder;
+    WideText sharedFolder;
     FolderFiles folderFiles = FolderFiles::None;
     std::string newFile;        // did not exist before: removed when the run was cancelled
     std::string replacedFile;   // existed and is being replaced: named when the run was cancelled

@@ -18,48 +18,52 @@ void Mix(ULONGLONG& hash, const void* data, size_t size)
 
 } // namespace
 
-RunFilesFound FindRunFiles(const std::string& folder, FolderFiles kind, bool remove)
+RunFilesFound FindRunFiles(const WideText& folder, FolderFiles kind, bool remove)
 {
     RunFilesFound found;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    const WideText inside = Joined(folder, L"\\");
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(Joined(inside, L"*").data(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return found;
     do {
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !RunWritesName(kind, entry.cFileName))
+        // The names a run writes are plain ASCII; any other shows as '?' and
+        // is none of them.
+        const std::string name = ShownAnsi(entry.cFileName);
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !RunWritesName(kind, name.c_str()))
             continue;
-        if (remove && !DeleteFileA((folder + "\\" + entry.cFileName).c_str())) {
+        if (remove && !DeleteFileW(Joined(inside, entry.cFileName).data())) {
             if (found.kept.empty()) {
                 found.keptError = GetLastError();
-                found.kept = entry.cFileName;
+                found.kept = name;
             }
             continue;
         }
-        ++(IsPageName(entry.cFileName) ? found.pages : found.others);
-    } while (FindNextFileA(search, &entry));
+        ++(IsPageName(name.c_str()) ? found.pages : found.others);
+    } while (FindNextFileW(search, &entry));
     FindClose(search);
     return found;
 }
 
-ULONGLONG FilesFingerprint(const std::string& pattern)
+ULONGLONG FilesFingerprint(const WideText& pattern)
 {
     ULONGLONG hash = 14695981039346656037ULL;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.data(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return hash;
     do {
         // The name with its ending zero, so that names cannot run together.
-        Mix(hash, found.cFileName, lstrlenA(found.cFileName) + 1);
+        Mix(hash, found.cFileName, (lstrlenW(found.cFileName) + 1) * sizeof(wchar_t));
         Mix(hash, &found.nFileSizeHigh, sizeof found.nFileSizeHigh);
         Mix(hash, &found.nFileSizeLow, sizeof found.nFileSizeLow);
         Mix(hash, &found.ftLastWriteTime, sizeof found.ftLastWriteTime);
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return hash;
 }
 
-bool WaitUntilStill(const std::string& pattern, DWORD stillMs, DWORD limitMs, PauseFor pause, void* context)
+bool WaitUntilStill(const WideText& pattern, DWORD stillMs, DWORD limitMs, PauseFor pause, void* context)
 {
     const ULONGLONG start = GetTickCount64();
     ULONGLONG stillSince = start;

@@ -75,12 +75,10 @@ std::string PlainPath(const WideText& path)
 // names they write, and an earlier burst is cleared away after a Yes.
 bool MayReplaceFolderFiles(const ToolRun& run)
 {
-    const std::string folder = PlainPath(run.folderToCreate);
-    if (folder.empty())
-        return true;
+    const WideText& folder = run.folderToCreate;
     const FolderFiles kind = run.call.folderFiles;
     const RunFilesFound earlier = FindRunFiles(folder, kind, false);
-    const std::string question = FolderReplaceQuestion(folder, kind, earlier.pages, earlier.others > 0);
+    const std::string question = FolderReplaceQuestion(ShownAnsi(folder), kind, earlier.pages, earlier.others > 0);
     if (question.empty())
         return true;
     if (ShowMessageBox(question, kReplaceQuestion) != IDYES)
@@ -90,7 +88,8 @@ bool MayReplaceFolderFiles(const ToolRun& run)
     const RunFilesFound left = FindRunFiles(folder, kind, true);
     if (left.kept.empty())
         return true;
-    ShowNotice(EarlierFileNotRemovedNotice(folder + "\\" + left.kept) + "\r\n" + SystemMessageText(left.keptError));
+    ShowNotice(EarlierFileNotRemovedNotice(ShownAnsi(folder) + "\\" + left.kept) + "\r\n" +
+               SystemMessageText(left.keptError));
     return false;
 }
 
@@ -118,15 +117,13 @@ void RunPlanned(const ToolRun& run)
             const std::string report = folder + "\\" + kDumpReportName;
             (FileExists(report) ? traces.replacedFile : traces.newFile) = report;
         }
-        if (!existed && folder.empty())
-            traces.newWideFolder = run.folderToCreate;
-        else if (!existed)
-            traces.newFolder = folder;
+        if (!existed)
+            traces.newFolder = run.folderToCreate;
         // The folder holds no pages of an earlier burst by now: whatever
         // of the names burst writes it holds after a cancelled run is the
         // run's own.
         else if (run.call.folderFiles == FolderFiles::BurstPages)
-            traces.sharedFolder = folder;
+            traces.sharedFolder = run.folderToCreate;
         traces.folderFiles = run.call.folderFiles;
     }
     if (!run.output.empty()) {

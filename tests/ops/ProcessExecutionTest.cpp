@@ -383,7 +383,7 @@ TEST(RunFiles, WaitOutsLateWritesAndGivesUpAtItsLimit)
     GetTempPathA(sizeof temp, temp);
     const std::string folder = std::string(temp) + "velmora-still-" + std::to_string(GetCurrentProcessId());
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    const std::string pattern = folder + "\\*";
+    const WideText pattern = WideFromAnsi(folder + "\\*");
     std::atomic<bool> writing{true};
     std::atomic<int> written{0};
     auto writeEvery = [&](DWORD ms, int count) {
