@@ -13,6 +13,11 @@ namespace velmora {
 
 std::string ToolPath;
 
+bool WentWell(const ProcessResult& result)
+{
+    return result.ended && result.exitCode == 0 && result.runError == 0;
+}
+
 namespace {
 
 // pdftk's output is captured and shown in the Output window; a console of
@@ -84,10 +89,11 @@ void ClearCancelledRun(const RunTraces& traces, LiveRun& live)
 // Removing a folder fails while anything is in it, which is the point.
 void ClearFailedRun(const ProcessResult& result, const RunTraces& traces)
 {
-    const bool failed = !result.ended || result.exitCode != 0 || result.runError != 0;
-    if (failed && !traces.newFile.empty())
+    if (WentWell(result))
+        return;
+    if (!traces.newFile.empty())
         DeleteFileA(traces.newFile.c_str());
-    if (failed && !traces.newFolder.empty())
+    if (!traces.newFolder.empty())
         RemoveDirectoryW(traces.newFolder.data());
 }
 
@@ -113,14 +119,10 @@ void RemoveLinks(const ToolRun& run)
 }
 
 // The notice's addition when the written output cannot take its name.
-std::string NameOutput(const ToolRun& run, bool wentWell)
+std::string NameOutput(const ToolRun& run)
 {
     if (run.written.empty())
         return std::string();
-    if (!wentWell) {
-        DeleteFileW(run.written.data());
-        return std::string();
-    }
     if (MoveFileExW(run.written.data(), run.output.data(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
         return std::string();
     const DWORD error = GetLastError();
@@ -137,40 +139,59 @@ std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, c
 
 } // namespace
 
-void RunTool(const ToolRun& run, const RunTraces& traces)
+FinishedRun RunToolQuietly(const ToolRun& run, const RunTraces& traces, const PromptAnswers* answers)
 {
+    FinishedRun finished;
     if (!MakeLinks(run)) {
         RemoveLinks(run);
-        return;
+        return finished;
     }
-    ProcessResult result;
-    bool shownLive = false;
+    finished.ran = true;
     {
         LiveRun live(GetOutputWindow());
-        result = RunCaptured(ToolPath, run.call.arguments + kVerboseSuffix, run.folder, kNoConsole, INFINITE, &live);
-        shownLive = live.IsShown();
+        finished.result =
+            RunCaptured(ToolPath, run.call.arguments + kVerboseSuffix, run.folder, kNoConsole, INFINITE, &live, answers);
+        finished.shownLive = live.IsShown();
         // Still within the run, so the windows stay alive but take no
         // second action while the tool's last writes are awaited.
-        if (result.cancelled)
+        if (finished.result.cancelled)
             ClearCancelledRun(traces, live);
-        if (shownLive && !result.cancelled && !AppTerminated)
-            live.ShowWhole(result.output);
+        if (finished.shownLive && !finished.result.cancelled && !AppTerminated)
+            live.ShowWhole(finished.result.output);
     }
     // Hidden only once the main form is enabled again, so that Windows hands
     // the activation back to it rather than to another program.
-    if (shownLive)
+    if (finished.shownLive)
         GetOutputWindow()->FormControl->SetVisible(false);
     RemoveLinks(run);
+    ClearFailedRun(finished.result, traces);
+    if (!WentWell(finished.result) && !run.written.empty())
+        DeleteFileW(run.written.data());
+    return finished;
+}
+
+void TellOutcome(const ToolRun& run, const RunTraces& traces, const FinishedRun& finished, const std::string& note)
+{
+    const ProcessResult& result = finished.result;
+    const bool wentWell = WentWell(result);
+    // Named before anything is shown: the session may end meanwhile.
+    const std::string naming = wentWell ? NameOutput(run) : std::string();
     // The session is ending or the program was asked to quit: nobody is
     // there to read anything.
-    const bool anyoneThere = !AppTerminated;
-    if (!shownLive && anyoneThere && !result.output.empty())
+    if (AppTerminated)
+        return;
+    if (!finished.shownLive && !result.output.empty())
         ShowOutputText(GetOutputWindow(), result.output);
-    ClearFailedRun(result, traces);
     const ToolOutcome outcome = JudgeToolRun(result, run.call.secrets);
-    const std::string naming = NameOutput(run, outcome.code == 0);
-    if (anyoneThere)
-        ShowNotice(NoticeFor(result, outcome, traces) + naming);
+    const std::string added = wentWell && !note.empty() ? "\r\n" + note : std::string();
+    ShowNotice(NoticeFor(result, outcome, traces) + added + naming);
+}
+
+void RunTool(const ToolRun& run, const RunTraces& traces)
+{
+    const FinishedRun finished = RunToolQuietly(run, traces);
+    if (finished.ran)
+        TellOutcome(run, traces, finished);
 }
 
 } // namespace velmora

@@ -156,6 +156,7 @@ EncryptionPlan PlanEncryption(const EncryptionFields& fields)
         PermissionList(fields.permissions)});
     plan.call.folder = InputFolder(fields.pdfFile);
     plan.call.outputFile = fields.target;
+    plan.call.tellsLostProtection = false;
     return plan;
 }
 
@@ -188,6 +189,8 @@ EncryptionPlan PlanDecryption(const DecryptionFields& fields)
     }
     plan.call.folder = InputFolder(fields.pdfFile);
     plan.call.outputFile = fields.target;
+    plan.call.tellsLostProtection = false;
+    plan.call.openPasswordGiven = !fields.ownerPassword.empty();
     return plan;
 }
 

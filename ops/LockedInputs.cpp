@@ -41,15 +41,9 @@ bool StartsWith(const std::string& text, const char* start)
     return text.rfind(start, 0) == 0;
 }
 
-InputLock LockNamedBy(const std::string& line, bool passwordGiven)
+bool RefusedForPassword(const std::string& line)
 {
-    if (Contains(line, "PASSWORD REQUIRED, but not given (or incorrect)"))
-        return passwordGiven ? InputLock::PasswordWrong : InputLock::PasswordNeeded;
-    if (Contains(line, "PASSWORD REQUIRED, but not given"))
-        return InputLock::PasswordNeeded;
-    if (Contains(line, "PASSWORD REQUIRED, but incorrect"))
-        return InputLock::PasswordWrong;
-    return InputLock::None;
+    return Contains(line, "PASSWORD REQUIRED, but not given") || Contains(line, "PASSWORD REQUIRED, but incorrect");
 }
 
 } // namespace
@@ -57,8 +51,9 @@ InputLock LockNamedBy(const std::string& line, bool passwordGiven)
 // "Error: Failed to open input PDF file: " stands on a line of its own, the
 // file's name on the next, and why on the one after; an unknown encryption
 // is told on the line before.
-LockedInput FindLockedInput(const std::string& report, bool passwordGiven)
+std::vector<LockedInput> FindLockedInputs(const std::string& report)
 {
+    std::vector<LockedInput> found;
     ReportLines lines(report);
     std::string line;
     bool unknownEncryption = false;
@@ -67,19 +62,20 @@ LockedInput FindLockedInput(const std::string& report, bool passwordGiven)
             unknownEncryption = true;
             continue;
         }
-        if (!StartsWith(line, "Error: Failed to open")) {
+        if (!StartsWith(line, "Error: Failed to open"))
             continue;
-        }
-        LockedInput found;
-        lines.Next(found.file);
+        std::string file;
+        lines.Next(file);
+        // An unknown encryption has no line of why: the next may tell of
+        // the next input.
         std::string why;
-        lines.Next(why);
-        found.lock = unknownEncryption ? InputLock::EncryptionUnknown : LockNamedBy(why, passwordGiven);
-        if (found.lock != InputLock::None)
-            return found;
+        if (unknownEncryption)
+            found.push_back({InputLock::EncryptionUnknown, file});
+        else if (lines.Next(why) && RefusedForPassword(why))
+            found.push_back({InputLock::PasswordNeeded, file});
         unknownEncryption = false;
     }
-    return {};
+    return found;
 }
 
 bool OwnerProtectionDropped(const std::string& report)

@@ -83,9 +83,12 @@ ToolCall JoinCall(const std::string& folder, const std::vector<InputName>& files
     bool plain = !folder.empty();
     for (const InputName& file : files)
         plain = plain && file.plain;
-    if (plain)
-        return JoinCall(folder, target);
-    return MergeCall(MergeInputsOf(folder, files), target);
+    if (!plain)
+        return MergeCall(MergeInputsOf(folder, files), target);
+    ToolCall call = JoinCall(folder, target);
+    for (const InputName& file : files)
+        call.combined.push_back(file.name);
+    return call;
 }
 
 std::string ProposedJoinTarget(const std::string& folder, const std::string& elsewhere, UINT codePage)
@@ -134,6 +137,7 @@ ToolCall MergeCall(const MergeInputs& inputs, const std::string& target)
     call.arguments = Format("%s cat output \"%s\"", {list, target});
     call.folder = inputs.folder;
     call.outputFile = target;
+    call.combined = inputs.files;
     return call;
 }
 

@@ -22,7 +22,8 @@ ToolCall JoinCall(const std::string& folder, const std::string& target);
 
 // The join of a folder's PDFs as ChooseInputName named them: JoinCall in
 // folder when every file is plain, so that the tool's own "*.pdf" finds
-// them; otherwise the files one by one in the same order, each quoted and
+// them (the call still lists them, for a run that must name them one by
+// one); otherwise the files one by one in the same order, each quoted and
 // followed by a blank, then " cat output \"{TARGET}\"", as merge writes them.
 ToolCall JoinCall(const std::string& folder, const std::vector<InputName>& files, const std::string& target);
 

@@ -32,6 +32,45 @@ DWORD WaitForEither(RunWatch* watch, DWORD count, const HANDLE* handles, DWORD t
     return WaitForMultipleObjects(count, handles, FALSE, timeout);
 }
 
+// Hands the answers over as they fall due, then ends the child's input. A
+// child that has gone takes no more: its input is given up.
+class AnswerFeed {
+public:
+    AnswerFeed(UniqueHandle& inputEnd, const PromptAnswers* answers) : end_(inputEnd), answers_(answers) {}
+
+    void Feed(const std::string& output)
+    {
+        if (!answers_ || !answers_->lines || !end_.IsValid())
+            return;
+        const std::vector<std::string>& lines = *answers_->lines;
+        const size_t due = AnswersDue(output, answers_->promptWords, lines.size());
+        for (; given_ < due; ++given_) {
+            if (!Write(lines[given_] + "\r\n")) {
+                end_.Reset();
+                return;
+            }
+        }
+        if (given_ == lines.size())
+            end_.Reset();
+    }
+
+private:
+    // A line is a few dozen bytes, handed over only after the one before
+    // was read: the pipe's buffer takes it without blocking.
+    bool Write(std::string line)
+    {
+        DWORD written = 0;
+        const bool whole = WriteFile(end_.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+                           written == line.size();
+        SecureZeroMemory(&line[0], line.size());
+        return whole;
+    }
+
+    UniqueHandle& end_;
+    const PromptAnswers* answers_;
+    size_t given_ = 0;
+};
+
 // Why the output is read while waiting, and how the wait ends:
 // a child that fills the pipe blocks until someone reads, so reading only
 // after the end would never end. One overlapped read is kept in flight and
@@ -45,11 +84,12 @@ DWORD WaitForEither(RunWatch* watch, DWORD count, const HANDLE* handles, DWORD t
 // up only cancels our own read. A read that fails fails the wait: the child
 // could block on the full pipe for ever. A watch may wake the wait early for
 // its own work; only the limit or its request ends the wait then.
-WaitEnd WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit, RunWatch* watch)
+WaitEnd WaitWhileReading(HANDLE process, PipeCapture& capture, DWORD timeLimit, RunWatch* watch, AnswerFeed& feed)
 {
     ULONGLONG start = GetTickCount64();
     if (!capture.Begin()) return {WAIT_FAILED, capture.Failure()};
     for (;;) {
+        feed.Feed(capture.Captured());
         if (watch && watch->StopRequested()) return {WAIT_ABANDONED};
         DWORD left = Remaining(start, timeLimit);
         HANDLE signals[2] = {process, capture.ReadySignal()};
@@ -165,7 +205,36 @@ UniqueHandle OpenInheritableNul()
                                     &inheritable, OPEN_EXISTING, 0, nullptr));
 }
 
+// The child's standard input: the NUL device, or the read end of a pipe
+// whose write end (not inheritable) stays here.
+bool OpenChildInput(bool withInput, UniqueHandle& childEnd, UniqueHandle& ownEnd)
+{
+    if (!withInput) {
+        childEnd = OpenInheritableNul();
+        return childEnd.IsValid();
+    }
+    SECURITY_ATTRIBUTES inheritable{};
+    inheritable.nLength = sizeof inheritable;
+    inheritable.bInheritHandle = TRUE;
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inheritable, 0))
+        return false;
+    childEnd.Reset(read);
+    ownEnd.Reset(write);
+    return SetHandleInformation(write, HANDLE_FLAG_INHERIT, 0) != FALSE;
+}
+
 } // namespace
+
+size_t AnswersDue(const std::string& output, const std::string& promptWords, size_t total)
+{
+    size_t asked = 0;
+    if (!promptWords.empty())
+        for (size_t at = output.find(promptWords); at != std::string::npos; at = output.find(promptWords, at + 1))
+            ++asked;
+    const size_t due = asked > 1 ? asked : 1;
+    return due < total ? due : total;
+}
 
 std::string CapturedCommandLine(const std::string& program, const std::string& arguments)
 {
@@ -187,7 +256,7 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
 }
 
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
-                                  const WideText& folder, int show)
+                                  const WideText& folder, int show, bool withInput)
 {
     RedirectedProcess child;
     UniqueHandle readEnd, writeEnd;
@@ -195,13 +264,13 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
         child.startError = GetLastError();
         return child;
     }
-    UniqueHandle nul = OpenInheritableNul();
-    if (!nul.IsValid()) {
+    UniqueHandle input, inputEnd;
+    if (!OpenChildInput(withInput, input, inputEnd)) {
         child.startError = GetLastError();
         return child;
     }
 
-    InheritedHandles inherited({nul.Get(), writeEnd.Get()});
+    InheritedHandles inherited({input.Get(), writeEnd.Get()});
     if (!inherited.IsReady()) {
         child.startError = GetLastError();
         return child;
@@ -212,7 +281,7 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
     STARTUPINFOEXW startup{};
     startup.StartupInfo.cb = sizeof startup;
     startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
-    startup.StartupInfo.hStdInput = nul.Get();
+    startup.StartupInfo.hStdInput = input.Get();
     startup.StartupInfo.hStdOutput = writeEnd.Get();
     startup.StartupInfo.hStdError = writeEnd.Get();
     startup.lpAttributeList = inherited.List();
@@ -239,20 +308,24 @@ RedirectedProcess StartRedirected(const std::string& program, const std::string&
     ResumeThread(thread.Get());
     child.writeEnd = std::move(writeEnd);
     child.readEnd = std::move(readEnd);
+    child.inputEnd = std::move(inputEnd);
     return child;
 }
 
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
-                          const std::string& folder, int show, DWORD timeLimit, RunWatch* watch)
+                          const std::string& folder, int show, DWORD timeLimit, RunWatch* watch,
+                          const PromptAnswers* answers)
 {
-    return RunCaptured(program, arguments, WideFromAnsi(folder), show, timeLimit, watch);
+    return RunCaptured(program, arguments, WideFromAnsi(folder), show, timeLimit, watch, answers);
 }
 
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
-                          const WideText& folder, int show, DWORD timeLimit, RunWatch* watch)
+                          const WideText& folder, int show, DWORD timeLimit, RunWatch* watch,
+                          const PromptAnswers* answers)
 {
     ProcessResult result;
-    RedirectedProcess child = StartRedirected(program, arguments, folder, show);
+    const bool withInput = answers && answers->lines && !answers->lines->empty();
+    RedirectedProcess child = StartRedirected(program, arguments, folder, show, withInput);
     if (!child.started) {
         result.startError = child.startError;
         LeaveLastError(result);
@@ -264,7 +337,7 @@ ProcessResult RunCaptured(const std::string& program, const std::string& argumen
     std::string output;
     {
         PipeCapture capture(child.readEnd.Get(), output);
-        result = AwaitCaptured(child, capture, timeLimit, watch);
+        result = AwaitCaptured(child, capture, timeLimit, watch, answers);
     }
     result.output = std::move(output);
     LeaveLastError(result);
@@ -276,13 +349,16 @@ void RunWatch::EndToolNow()
     if (child_) EndProcess(*child_);
 }
 
-ProcessResult AwaitCaptured(RedirectedProcess& child, PipeCapture& capture, DWORD timeLimit, RunWatch* watch)
+ProcessResult AwaitCaptured(RedirectedProcess& child, PipeCapture& capture, DWORD timeLimit, RunWatch* watch,
+                            const PromptAnswers* answers)
 {
     ProcessResult result;
     result.started = true;
     HANDLE process = child.process.Get();
     if (watch) watch->child_ = &child;
-    WaitEnd end = WaitWhileReading(process, capture, timeLimit, watch);
+    AnswerFeed feed(child.inputEnd, answers);
+    WaitEnd end = WaitWhileReading(process, capture, timeLimit, watch, feed);
+    child.inputEnd.Reset();
     if (watch) watch->child_ = nullptr;
     if (end.woke == WAIT_TIMEOUT || end.woke == WAIT_ABANDONED) {
         result.timedOut = end.woke == WAIT_TIMEOUT;

@@ -4,11 +4,13 @@
 #include "ops/UniqueHandle.h"
 #include "text/WideText.h"
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace velmora {
 
 class PipeCapture;
+struct PromptAnswers;
 struct RedirectedProcess;
 
 // What became of one run. A started run has ended, or timed out, or was
@@ -50,29 +52,48 @@ protected:
     ~RunWatch() = default;
 
 private:
-    friend ProcessResult AwaitCaptured(RedirectedProcess&, PipeCapture&, DWORD, RunWatch*);
+    friend ProcessResult AwaitCaptured(RedirectedProcess&, PipeCapture&, DWORD, RunWatch*, const PromptAnswers*);
     RedirectedProcess* child_ = nullptr;
 };
+
+// Lines a run's program reads on its standard input, each handed over only
+// when the program asks for it: the first at once, each further one once
+// the program's output shows the prompt words once more. A program that
+// reads its input in big gulps (pdftk-java makes a new reader for each
+// question) would otherwise swallow the lines of its later questions with
+// the first. After the last line its input ends. Each line goes with CR LF;
+// what is handed over is wiped from this side's buffers.
+struct PromptAnswers {
+    const std::vector<std::string>* lines = nullptr;   // the caller's, without their line ends
+    std::string promptWords;
+};
+
+// How many of total lines are due once output holds promptWords as often
+// as it does.
+size_t AnswersDue(const std::string& output, const std::string& promptWords, size_t total);
 
 // Runs program (always quoted on the command line) with arguments in folder
 // (empty: the caller's current folder), its standard output and standard error
 // on one pipe that is drained while the program runs. show 0 suppresses the
 // console window. timeLimit in milliseconds, or INFINITE; watch, when given,
 // does the waiting. When the limit runs out or the run is stopped, output
-// holds what was written until then.
+// holds what was written until then. answers, when given, feed its standard
+// input, which is otherwise the NUL device.
 // The thread's last-error code is left at startError when the program could
 // not be started, at runError when something failed after the start,
 // ERROR_TIMEOUT when the limit ran out, ERROR_CANCELLED when the run was
 // stopped, and 0 otherwise.
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
-                          const std::string& folder, int show, DWORD timeLimit, RunWatch* watch = nullptr);
+                          const std::string& folder, int show, DWORD timeLimit, RunWatch* watch = nullptr,
+                          const PromptAnswers* answers = nullptr);
 // The same with the folder as the system names it (UTF-16), which the code
 // page may not hold.
 ProcessResult RunCaptured(const std::string& program, const std::string& arguments,
-                          const WideText& folder, int show, DWORD timeLimit, RunWatch* watch = nullptr);
+                          const WideText& folder, int show, DWORD timeLimit, RunWatch* watch = nullptr,
+                          const PromptAnswers* answers = nullptr);
 
 // A program started with its standard output and standard error on a pipe,
-// its standard input on the NUL device.
+// its standard input on the NUL device or on a pipe of its own.
 struct RedirectedProcess {
     bool started = false;
     DWORD startError = 0;    // the error code of the failed pipe set-up or creation
@@ -86,21 +107,25 @@ struct RedirectedProcess {
     UniqueHandle writeEnd;
     // Not inheritable, and opened for overlapped reads (see PipeCapture).
     UniqueHandle readEnd;
+    // This process's end of the child's standard input, when it has a pipe;
+    // closing it ends the child's input.
+    UniqueHandle inputEnd;
 };
 
-// RunCaptured's first half: makes the pipe and creates the process. The
-// caller's own standard handles are never touched.
+// RunCaptured's first half: makes the pipes and creates the process, with
+// a pipe for its standard input when withInput says so. The caller's own
+// standard handles are never touched.
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
                                   const std::string& folder, int show);
 RedirectedProcess StartRedirected(const std::string& program, const std::string& arguments,
-                                  const WideText& folder, int show);
+                                  const WideText& folder, int show, bool withInput = false);
 
 // RunCaptured's second half: waits for the child while capture reads its
 // output into the capture's sink, and fills in all but the output. Unless
 // the child ended by itself, it is ended (with what it started) before this
 // returns.
 ProcessResult AwaitCaptured(RedirectedProcess& child, PipeCapture& capture, DWORD timeLimit,
-                            RunWatch* watch = nullptr);
+                            RunWatch* watch = nullptr, const PromptAnswers* answers = nullptr);
 
 // The command line RunCaptured hands to the system (converted to UTF-16 as
 // CreateProcessA would).

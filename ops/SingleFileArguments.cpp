@@ -71,6 +71,7 @@ ToolCall DumpCall(const std::string& input)
 {
     ToolCall call = InReportFolder(Format("\"%s\" dump_data output %s", {input, kDumpReportName}), input);
     call.folderFiles = FolderFiles::DumpReport;
+    call.tellsLostProtection = false;
     return call;
 }
 

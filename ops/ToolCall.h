@@ -37,6 +37,16 @@ struct ToolCall {
     std::string note;
     // The passwords the arguments hold: the outcome notice never shows them.
     std::vector<std::string> secrets;
+    // The files a combining run reads (join, merge), as the arguments name
+    // them, in order; empty for a run on one input, which the first argument
+    // names.
+    std::vector<std::string> combined;
+    // The arguments give the input's password (decrypt's owner field): its
+    // refusal is the outcome, not a question for another.
+    bool openPasswordGiven = false;
+    // Told when the output lost the protection of an input: not for a
+    // report, nor where protecting or unprotecting is what the user asked.
+    bool tellsLostProtection = true;
 };
 
 // The full path of the call's output file as the tool will see it (a

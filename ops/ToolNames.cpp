@@ -151,6 +151,7 @@ ToolRun RunOn(const InputName& input, const ToolCall& call, OutputNaming naming)
 {
     ToolRun run;
     run.call = call;
+    run.inputFiles = {input.path.empty() ? WideFromAnsi(input.name) : input.path};
     if (input.plain) {
         run.folder = WideFromAnsi(call.folder);
         run.folderToCreate = WideFromAnsi(call.folderToCreate);
@@ -191,6 +192,7 @@ ToolRun RunOver(const std::vector<InputName>& inputs, const ToolCall& call, cons
     bool plain = FitsCodePage(target.data(), codePage);
     for (const InputName& input : inputs) {
         plain = plain && input.plain;
+        run.inputFiles.push_back(input.path);
         if (input.linked)
             run.links.push_back({Joined(input.folder, WideFromAnsi(input.name).data()), input.path});
     }

@@ -57,6 +57,9 @@ struct ToolRun {
     // Hard links to make before the run and to remove after it, whatever
     // happens: {link, the file it stands for}.
     std::vector<std::pair<WideText, WideText>> links;
+    // The inputs as the system names them, in the order of the arguments:
+    // what a question about one of them names.
+    std::vector<WideText> inputFiles;
 };
 
 // How the output of a run on one input is named.

@@ -8,6 +8,9 @@
 //   release VALUE  releases the semaphore whose handle value (hexadecimal)
 //                  the caller had: the caller sees it signalled only when the
 //                  handle was inherited
+//   ask N          N times: writes a question, reads its standard input in
+//                  one greedy gulp (as pdftk-java does), writes "got:" and
+//                  the first line of what came; "got:<end>" at its end
 #include <windows.h>
 #include <cstdlib>
 #include <string>
@@ -47,12 +50,29 @@ int Linger(int argc, char** argv)
     return StartSelf(argc, argv) ? 0 : 1;
 }
 
+int Ask(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        Write("Please enter the open password\n");
+        char gulp[4096];
+        DWORD got = 0;
+        if (!ReadFile(GetStdHandle(STD_INPUT_HANDLE), gulp, sizeof gulp, &got, nullptr) || got == 0) {
+            Write("got:<end>\n");
+            continue;
+        }
+        const std::string line(gulp, got);
+        Write(("got:" + line.substr(0, line.find_first_of("\r\n")) + "\n").c_str());
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "linger") return Linger(argc, argv);
+    if (mode == "ask" && argc > 2) return Ask(std::atoi(argv[2]));
     if (mode == "family" && argc > 2) {
         char* sleepChild[] = {argv[0], argv[1], const_cast<char*>("sleep"), argv[2]};
         if (!StartSelf(4, sleepChild)) return 1;

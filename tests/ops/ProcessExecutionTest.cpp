@@ -282,6 +282,22 @@ TEST(ProcessChildren, GrandchildHoldingThePipeDoesNotHoldUpTheRun)
     EXPECT_EQ(talking.output.compare(0, 7, "parent\n"), 0);
 }
 
+// A tool that reads its input in gulps gets each answer with its own
+// question, and the end of its input after the last.
+TEST(ProcessChildren, AnswersWaitForTheirQuestions)
+{
+    const std::vector<std::string> lines = {"first pw", "second pw"};
+    PromptAnswers answers;
+    answers.lines = &lines;
+    answers.promptWords = "Please enter the open password";
+    ProcessResult result = RunCaptured(ProbeTool(), "ask 3", "", 0, 20000, nullptr, &answers);
+
+    EXPECT_TRUE(result.ended);
+    EXPECT_NE(result.output.find("got:first pw\n"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("got:second pw\n"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("got:<end>\n"), std::string::npos) << result.output;
+}
+
 TEST(ProcessChildren, OutputThatNeverStopsDoesNotOutlastTheTimeLimit)
 {
     ULONGLONG start = GetTickCount64();

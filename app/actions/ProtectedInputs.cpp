@@ -1,0 +1,122 @@
+#include "app/actions/ProtectedInputs.h"
+#include "app/Unit1.h"
+#include "ops/LockedInputs.h"
+#include "ops/OpenPasswords.h"
+#include "ui/Application.h"
+#include "ui/InputQuery.h"
+#include "ui/MessageBoxes.h"
+
+namespace velmora {
+
+namespace {
+
+void Wipe(std::string& secret)
+{
+    if (!secret.empty())
+        SecureZeroMemory(&secret[0], secret.size());
+    secret.clear();
+}
+
+void Wipe(std::vector<std::string>& secrets)
+{
+    for (std::string& secret : secrets)
+        Wipe(secret);
+}
+
+} // namespace
+
+ProtectedInputs::ProtectedInputs(const ToolRun& run)
+    : run_(run), prompted_(run.inputFiles.size()), passwords_(run.inputFiles.size())
+{
+    answers_.lines = &lines_;
+    answers_.promptWords = kPasswordPromptWords;
+}
+
+ProtectedInputs::~ProtectedInputs()
+{
+    Wipe(passwords_);
+    Wipe(lines_);
+}
+
+ToolRun ProtectedInputs::Applied() const
+{
+    ToolRun run = run_;
+    run.call = WithPasswordPrompts(run_.call, prompted_);
+    return run;
+}
+
+const PromptAnswers* ProtectedInputs::Answers()
+{
+    Wipe(lines_);
+    lines_.clear();
+    for (size_t i = 0; i < prompted_.size(); ++i)
+        if (prompted_[i])
+            lines_.push_back(passwords_[i]);
+    return lines_.empty() ? nullptr : &answers_;
+}
+
+// A run on one input has only it to mean.
+int ProtectedInputs::InputOf(const std::string& printed) const
+{
+    if (run_.call.combined.empty())
+        return run_.inputFiles.empty() ? -1 : 0;
+    return ReportedInput(printed, run_.call.combined);
+}
+
+std::string ProtectedInputs::FileName(size_t input) const
+{
+    const std::string path = ShownAnsi(run_.inputFiles[input]);
+    const size_t separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+bool ProtectedInputs::Ask(size_t input)
+{
+    std::string typed;
+    const bool given = QueryText(kMainCaption, PasswordQuestion(FileName(input), prompted_[input]), typed, true);
+    if (!given) {
+        Wipe(typed);
+        return false;
+    }
+    Wipe(passwords_[input]);
+    passwords_[input] = typed;
+    Wipe(typed);
+    prompted_[input] = true;
+    return true;
+}
+
+ProtectedInputs::Next ProtectedInputs::AfterRun(const ProcessResult& result)
+{
+    if (!result.ended || result.exitCode == 0 || AppTerminated || run_.call.openPasswordGiven)
+        return Next::Tell;
+    std::vector<size_t> needed;
+    for (const LockedInput& locked : FindLockedInputs(result.output)) {
+        const int input = InputOf(locked.file);
+        // A name that matches none of the inputs leaves the failure as pdftk told it.
+        if (input < 0)
+            return Next::Tell;
+        if (locked.lock == InputLock::EncryptionUnknown) {
+            ShowNotice(UnknownEncryptionNotice(FileName(input)));
+            return Next::Stop;
+        }
+        needed.push_back(static_cast<size_t>(input));
+    }
+    if (needed.empty())
+        return Next::Tell;
+    for (size_t input : needed)
+        if (!Ask(input))
+            return Next::Stop;
+    return Next::RunAgain;
+}
+
+std::string ProtectedInputs::OutcomeNote(const ProcessResult& result) const
+{
+    if (!run_.call.tellsLostProtection)
+        return std::string();
+    for (bool asked : prompted_)
+        if (asked)
+            return kOpenProtectionDroppedNote;
+    return OwnerProtectionDropped(result.output) ? kOwnerProtectionDroppedNote : std::string();
+}
+
+} // namespace velmora

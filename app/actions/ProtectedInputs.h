@@ -1,0 +1,47 @@
+#pragma once
+// The open passwords of one action's inputs: asked for when pdftk reports
+// that it needs them, handed to pdftk on its standard input at the next
+// run, and wiped when the action ends.
+#include "app/ToolRunner.h"
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class ProtectedInputs {
+public:
+    explicit ProtectedInputs(const ToolRun& run);
+    ~ProtectedInputs();
+    ProtectedInputs(const ProtectedInputs&) = delete;
+    ProtectedInputs& operator=(const ProtectedInputs&) = delete;
+
+    // The run with pdftk told to read the passwords asked for so far.
+    ToolRun Applied() const;
+    // Those passwords, in the order pdftk asks for them; none before the
+    // first was asked for.
+    const PromptAnswers* Answers();
+
+    enum class Next {
+        Tell,       // the run's outcome is for the user
+        RunAgain,   // every input pdftk could not open has a password now
+        Stop,       // the user cancelled a question, or was told why nothing can be done
+    };
+    // Reads a finished run's report, and asks for what it needs.
+    Next AfterRun(const ProcessResult& result);
+
+    // Added to the outcome of a run that went well.
+    std::string OutcomeNote(const ProcessResult& result) const;
+
+private:
+    int InputOf(const std::string& printed) const;
+    std::string FileName(size_t input) const;
+    bool Ask(size_t input);
+
+    ToolRun run_;
+    std::vector<bool> prompted_;
+    std::vector<std::string> passwords_;   // by input; empty where none was asked
+    std::vector<std::string> lines_;       // the answers of the next run
+    PromptAnswers answers_;
+};
+
+} // namespace velmora
