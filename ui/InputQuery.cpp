@@ -144,6 +144,13 @@ bool QueryText(const std::string& title, const std::string& prompt, std::string&
     if (form->GetModalResult() != OkCode)
         return false;
     value = edit->GetText();
+    // A password leaves no copy in the control's record nor in its window.
+    if (hidden) {
+        std::string& kept = Rec(edit).text;
+        if (!kept.empty())
+            SecureZeroMemory(&kept[0], kept.size());
+        edit->SetText(std::string());
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 // the program goes on.
 #include "tests/faults/FaultReport.h"
 #include "tests/faults/FaultSteps.h"
+#include "tests/support/PasswordQuestion.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
@@ -209,6 +210,35 @@ TEST(ToolFaults, SlowRunCancelledByTheButtonEscapeOrCloseBox)
         way.cancel(StartSlowDecrypt(run, target));
         ExpectCancelled(row, run, target);
     }
+}
+
+// The open password of a protected input goes to pdftk on its standard
+// input, never on the command line nor into the Output window.
+TEST(ToolFaults, OpenPasswordReachesTheToolOnlyOnItsStandardInput)
+{
+    const std::string password = "s3cret pw";
+    FaultRecord row("password absent from command line and Output window",
+                    "stand-in pdftk whose input needs the open password \"" + password +
+                        "\"; Decrypt with the owner password field empty, the password typed into the question");
+    DecryptingSession run({{"password", password}, {"out", "Done.\\r\\n"}});
+    run.Decrypt();
+    velmora::testsupport::AnswerPasswordQuestion(run.session->ProcessId(), run.session->MainWindow(), password);
+    Outcome outcome = AwaitOutcome(run.session->ProcessId());
+    row.Saw("notice: " + outcome.notice);
+    EXPECT_EQ(outcome.notice, kSuccess);
+
+    const std::vector<StandinRun> runs = run.session->ToolRuns();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_NE(runs[1].commandLine.find("\" input_pw PROMPT output \""), std::string::npos) << runs[1].commandLine;
+    EXPECT_EQ(runs[1].input, std::vector<std::string>{password});
+    bool anywhere = outcome.outputText.find(password) != std::string::npos;
+    for (const StandinRun& tool : runs)
+        anywhere = anywhere || tool.commandLine.find(password) != std::string::npos;
+    EXPECT_FALSE(anywhere);
+    const size_t prompt = runs[1].commandLine.find("\" input_pw");
+    row.Saw("the second run's command line: ..." + runs[1].commandLine.substr(prompt == std::string::npos ? 0 : prompt) +
+            "; its standard input: " + (runs[1].input.empty() ? "nothing" : "\"" + runs[1].input[0] + "\"") +
+            "; the password " + (anywhere ? "FOUND" : "in neither command line nor the Output window"));
 }
 
 TEST(ToolFaults, SessionEndDuringARunEndsToolAndProgram)

@@ -222,4 +222,35 @@ TEST_F(EncryptionActions, DecryptWithAWrongPasswordIsAFailureAndWritesNothing)
         << outcome.notice;
 }
 
+// The fields keep their meaning; only the input's own open password, which
+// no field holds, is asked for.
+TEST_F(EncryptionActions, AProtectedInputIsAskedForWhenNoFieldGivesItsPassword)
+{
+    const std::string locked = Document("sealed.pdf");
+    Encrypt({"128 bit", {}}, locked);
+
+    const std::string open = Document("unsealed.pdf");
+    Session().PickPdf(locked);
+    Session().SetField(Field::Target, open);
+    Session().SetField(Field::OwnerPassword, "");
+    Session().Click("Decrypt the PDF file");
+    EXPECT_EQ(Session().AnswerPasswordQuestion(kUser),
+              "sealed.pdf is protected by a password.\r\nType the password that opens it:");
+    ExpectSuccess(Session().FinishRun());
+    EXPECT_FALSE(ReadEncryption(open).encrypted);
+    EXPECT_EQ(ReadPdf(open).dimensions, DimensionsOfPages({1, 2, 3}));
+
+    const std::string resealed = Document("resealed.pdf");
+    Session().SetField(Field::Target, resealed);
+    Session().SetField(Field::UserPassword, "new reader");
+    Session().SetField(Field::OwnerPassword, "new keeper");
+    Session().Click("Enrypt the PDF file");
+    Session().AnswerPasswordQuestion(kUser);
+    ExpectSuccess(Session().FinishRun());
+    EXPECT_TRUE(RequiresPassword(resealed));
+    EncryptionFacts asOwner = ReadEncryption(resealed, "new keeper");
+    EXPECT_EQ(asOwner.suppliedAs, "owner") << asOwner.report;
+    EXPECT_EQ(ReadPdf(resealed, "new keeper").dimensions, DimensionsOfPages({1, 2, 3}));
+}
+
 } // namespace

@@ -27,8 +27,25 @@ protected:
         return folder;
     }
 
+    // The same three, b.pdf and c.pdf needing the open passwords "bee" and
+    // "sea", in a folder of their own.
+    std::string LockedSources()
+    {
+        const std::string folder = Document("locked");
+        if (!FolderExists(folder)) {
+            const std::string open = Sources();
+            Session().Documents().MakeFolder("locked");
+            CopyFileA(JoinPath(open, "a.pdf").c_str(), JoinPath(folder, "a.pdf").c_str(), TRUE);
+            EXPECT_TRUE(ProtectPdf(JoinPath(open, "b.pdf"), JoinPath(folder, "b.pdf"), "bee", "owner b"));
+            EXPECT_TRUE(ProtectPdf(JoinPath(open, "c.pdf"), JoinPath(folder, "c.pdf"), "sea", "owner c"));
+        }
+        return folder;
+    }
+
     DWORD Id() { return Session().ProcessId(); }
 };
+
+const char kOpenedNote[] = "\r\nThe output is not protected by the original's passwords any more: it opens without a password.";
 
 TEST_F(MultiFileActions, JoinCombinesEveryPdfOfTheFolder)
 {
@@ -82,6 +99,52 @@ TEST_F(MultiFileActions, MergeCombinesTheChosenFilesInTheChosenOrder)
               (std::vector<std::string>{"Page 1 of the bridge survey", "Page 1 of the apple report",
                                         "Page 2 of the apple report", "Page 1 of the cellar inventory",
                                         "Page 2 of the cellar inventory", "Page 3 of the cellar inventory"}));
+}
+
+// Each protected file is asked for in turn, and pdftk gets each password
+// for its own file: all pages arrive, in the folder's order.
+TEST_F(MultiFileActions, JoinAsksForEachProtectedFileOfTheFolder)
+{
+    const std::string folder = LockedSources();
+    const std::string target = Document("locked-joined.pdf");
+    Session().Click("Join");
+    HWND browser = WaitForFolderBrowser(Id());
+    SelectFolder(browser, folder);
+    ClickButton(browser, IDOK);
+    WaitUntilGone(browser);
+    HWND save = WaitForFileDialog(Id(), "Save the target PDF file for combine");
+    ChooseFile(save, target);
+    WaitUntilGone(save);
+    EXPECT_EQ(Session().AnswerPasswordQuestion("bee"), "b.pdf is protected by a password.\r\nType the password that opens it:");
+    EXPECT_EQ(Session().AnswerPasswordQuestion("sea"), "c.pdf is protected by a password.\r\nType the password that opens it:");
+    RunOutcome outcome = Session().FinishRun();
+    EXPECT_EQ(outcome.notice, std::string(kSuccess) + kOpenedNote) << outcome.output;
+
+    PdfFacts facts = ReadPdf(target);
+    EXPECT_TRUE(facts.opened) << facts.messages;
+    EXPECT_EQ(facts.dimensions, DimensionsOfPages({1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(MultiFileActions, MergeOfAProtectedAndAnOpenFileGivesAllPages)
+{
+    const std::string folder = LockedSources();
+    const std::string target = Document("locked-merged.pdf");
+    Session().Click("Merge");
+    HWND open = WaitForFileDialog(Id(), "Choose the PDF file");
+    ChooseFiles(open, folder, {"c.pdf", "a.pdf"});
+    WaitUntilGone(open);
+    WaitForMergeOrder(Id());
+    AcceptMergeOrder(Id());
+    HWND save = WaitForFileDialog(Id(), "Save the target PDF file for merge");
+    ChooseFile(save, target);
+    WaitUntilGone(save);
+    EXPECT_EQ(Session().AnswerPasswordQuestion("sea"), "c.pdf is protected by a password.\r\nType the password that opens it:");
+    RunOutcome outcome = Session().FinishRun();
+    EXPECT_EQ(outcome.notice, std::string(kSuccess) + kOpenedNote) << outcome.output;
+
+    PdfFacts facts = ReadPdf(target);
+    EXPECT_TRUE(facts.opened) << facts.messages;
+    EXPECT_EQ(facts.dimensions, DimensionsOfPages({4, 5, 6, 1, 2}));
 }
 
 } // namespace

@@ -162,6 +162,16 @@ bool RequiresPassword(const std::string& windowsPath)
     return run.ran && run.exitCode == 0;
 }
 
+bool ProtectPdf(const std::string& from, const std::string& to, const std::string& user, const std::string& owner,
+                int bits)
+{
+    bridge::RelayResult run = bridge::RunInUnix({"/usr/bin/qpdf", "--allow-weak-crypto", "--encrypt", user, owner,
+                                                 std::to_string(bits), "--", bridge::UnixPathOf(from),
+                                                 bridge::UnixPathOf(to)},
+                                                "/");
+    return run.ran && run.exitCode == 0;
+}
+
 std::string FileBytes(const std::string& windowsPath)
 {
     if (!driver::FileExists(windowsPath))

@@ -48,6 +48,12 @@ std::string PageDimensions(int page);
 // The dimensions of the pages listed, in that order.
 std::vector<std::string> DimensionsOfPages(const std::vector<int>& pages);
 
+// qpdf's copy of from at to, encrypted with RC4 128 bits (bits 128) or AES-256
+// (bits 256); an empty user password makes it protected by its owner
+// password alone.
+bool ProtectPdf(const std::string& from, const std::string& to, const std::string& user, const std::string& owner,
+                int bits = 128);
+
 // qpdf --requires-password: true only for a file that opens with a password alone.
 bool RequiresPassword(const std::string& windowsPath);
 

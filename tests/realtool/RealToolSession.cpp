@@ -1,4 +1,5 @@
 #include "tests/realtool/RealToolSession.h"
+#include "tests/support/PasswordQuestion.h"
 
 namespace velmora::realtool {
 
@@ -131,6 +132,11 @@ RunOutcome RealToolSession::FinishRun()
     outcome.notice = box.text;
     AnswerMessageBox(box, IDOK);
     return outcome;
+}
+
+std::string RealToolSession::AnswerPasswordQuestion(const std::string& password)
+{
+    return testsupport::AnswerPasswordQuestion(ProcessId(), MainWindow(), password);
 }
 
 bool RealToolSession::IsIdle()

@@ -57,6 +57,11 @@ public:
     // notice.
     RunOutcome FinishRun();
 
+    // Waits for the question for an input's open password (the query titled
+    // with the main window's caption) and gives its prompt; types password
+    // and presses OK, or presses Cancel when password is empty.
+    std::string AnswerPasswordQuestion(const std::string& password);
+
     // Running, only the main window shown, taking messages.
     bool IsIdle();
 

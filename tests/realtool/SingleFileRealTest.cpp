@@ -149,6 +149,53 @@ TEST_F(SingleFileActions, EveryRotationChoiceTurnsEveryPageAsItSays)
     }
 }
 
+// A PDF that needs its open password: each action asks for it once, naming
+// the file, hands it to pdftk and does what it does on an open PDF; the
+// outcome says that the output lost the protection, where there is one.
+TEST_F(SingleFileActions, ProtectedInputOpensWithItsPasswordInEveryAction)
+{
+    const std::string source = Document("source.pdf");
+    MakeNumberedPdf(source, 3, kTitle);
+    const std::string in = Document("statement.pdf");
+    ASSERT_TRUE(ProtectPdf(source, in, "open sesame", "bank"));
+    Session().PickPdf(in);
+    Session().ChooseRotation(1);
+
+    struct Step {
+        const char* button;
+        const char* description;
+        const char* written;   // in the documents folder
+    };
+    const Step steps[] = {{"Repair a PDF", kRepairDescription, "statement_fixed.pdf"},
+                          {"Burst a PDF", kBurstDescription, "statement\\pg_0003.pdf"},
+                          {"Re-Compress a PDF only", nullptr, "statement_compress.pdf"},
+                          {"Uncompress a PDF only", nullptr, "statement_uncompress.pdf"},
+                          {"Dump a PDF", nullptr, "statement\\input_report.txt"},
+                          {"Rotate all", nullptr, "statement_rotate.pdf"}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.button);
+        Session().Click(step.button);
+        if (step.description)
+            Session().ExpectNotice(step.description);
+        Session().AnswerPdfDialog(in);
+        EXPECT_EQ(Session().AnswerPasswordQuestion("open sesame"),
+                  "statement.pdf is protected by a password.\r\nType the password that opens it:");
+        RunOutcome outcome = Session().FinishRun();
+        const bool report = std::string(step.button) == "Dump a PDF";
+        EXPECT_EQ(outcome.notice, report ? std::string(kSuccess)
+                                         : std::string(kSuccess) + "\r\nThe output is not protected by the "
+                                                                   "original's passwords any more: it opens without a password.")
+            << outcome.output;
+        EXPECT_FALSE(Contains(outcome.output, "open sesame"));
+        EXPECT_TRUE(FileExists(Document(step.written)));
+    }
+    ExpectSameDocument(ReadPdf(Document("statement_fixed.pdf")), "statement_fixed.pdf");
+    ExpectSameDocument(ReadPdf(Document("statement_uncompress.pdf")), "statement_uncompress.pdf");
+    EXPECT_EQ(ReadPdf(Document("statement\\pg_0003.pdf")).dimensions, DimensionsOfPages({3}));
+    EXPECT_EQ(ParseDumpData(FileBytes(Document("statement\\input_report.txt"))).pages, 3);
+    EXPECT_EQ(ReadPdf(Document("statement_rotate.pdf")).rotations, std::vector<int>(3, 180));
+}
+
 } // namespace
 
 namespace {

@@ -22,6 +22,8 @@ std::vector<StandinRun> ReadStandinLog(const std::string& path)
             run.commandLine = line.substr(8);
         else if (line.rfind("cwd=", 0) == 0)
             run.folder = line.substr(4);
+        else if (line.rfind("stdin=", 0) == 0)
+            run.input.push_back(line.substr(6));
         else if (line == "end") {
             runs.push_back(run);
             run = StandinRun();

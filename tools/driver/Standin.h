@@ -13,6 +13,7 @@ std::string StandinProgram();
 struct StandinRun {
     std::string commandLine;   // exactly as the program received it
     std::string folder;        // its current folder
+    std::vector<std::string> input;   // each line it read from its standard input, in order
 };
 
 // The complete records of the log, oldest first; none when there is no log.
