@@ -1,5 +1,6 @@
 #include "app/ToolRunner.h"
 #include "app/LiveRun.h"
+#include "app/ProtectedInputs.h"
 #include "app/Unit2.h"
 #include "ops/ProcessExecution.h"
 #include "ops/RunFiles.h"
@@ -13,12 +14,12 @@ namespace velmora {
 
 std::string ToolPath;
 
+namespace {
+
 bool WentWell(const ProcessResult& result)
 {
     return result.ended && result.exitCode == 0 && result.runError == 0;
 }
-
-namespace {
 
 // pdftk's output is captured and shown in the Output window; a console of
 // its own would only flash up empty.
@@ -137,16 +138,18 @@ std::string NoticeFor(const ProcessResult& result, const ToolOutcome& outcome, c
     return outcome.notice;
 }
 
-} // namespace
+// What became of a run before the user is told.
+struct FinishedRun {
+    bool shownLive = false;    // the Output window came up while it ran
+    ProcessResult result;
+};
 
-FinishedRun RunToolQuietly(const ToolRun& run, const RunTraces& traces, const PromptAnswers* answers)
+// Runs the tool while the windows stay alive, answers feeding pdftk's
+// questions for passwords; a cancelled run's traces are cleared once the
+// tool is still.
+FinishedRun RunOnce(const ToolRun& run, const RunTraces& traces, const PromptAnswers* answers)
 {
     FinishedRun finished;
-    if (!MakeLinks(run)) {
-        RemoveLinks(run);
-        return finished;
-    }
-    finished.ran = true;
     {
         LiveRun live(GetOutputWindow());
         finished.result =
@@ -163,10 +166,6 @@ FinishedRun RunToolQuietly(const ToolRun& run, const RunTraces& traces, const Pr
     // the activation back to it rather than to another program.
     if (finished.shownLive)
         GetOutputWindow()->FormControl->SetVisible(false);
-    RemoveLinks(run);
-    ClearFailedRun(finished.result, traces);
-    if (!WentWell(finished.result) && !run.written.empty())
-        DeleteFileW(run.written.data());
     return finished;
 }
 
@@ -187,11 +186,32 @@ void TellOutcome(const ToolRun& run, const RunTraces& traces, const FinishedRun&
     ShowNotice(NoticeFor(result, outcome, traces) + added + naming);
 }
 
+} // namespace
+
+// A run that fails only for want of an input's open password is no outcome
+// yet: pdftk gave up before it wrote anything, and the run goes again once
+// the user has given the password.
 void RunTool(const ToolRun& run, const RunTraces& traces)
 {
-    const FinishedRun finished = RunToolQuietly(run, traces);
-    if (finished.ran)
-        TellOutcome(run, traces, finished);
+    ProtectedInputs inputs(run);
+    for (;;) {
+        const ToolRun planned = inputs.Applied();
+        if (!MakeLinks(planned)) {
+            RemoveLinks(planned);
+            return;
+        }
+        const FinishedRun finished = RunOnce(planned, traces, inputs.Answers());
+        RemoveLinks(planned);
+        const ProtectedInputs::Next next = inputs.AfterRun(finished.result);
+        if (next == ProtectedInputs::Next::RunAgain)
+            continue;
+        ClearFailedRun(finished.result, traces);
+        if (!WentWell(finished.result) && !planned.written.empty())
+            DeleteFileW(planned.written.data());
+        if (next == ProtectedInputs::Next::Tell)
+            TellOutcome(planned, traces, finished, inputs.OutcomeNote(finished.result));
+        return;
+    }
 }
 
 } // namespace velmora

@@ -1,7 +1,6 @@
 #pragma once
 // The one road by which an action runs pdftk and tells the user the outcome:
 // the only place that starts the tool.
-#include "ops/ProcessExecution.h"
 #include "ops/ToolNames.h"
 #include <string>
 #include <windows.h>
@@ -30,30 +29,14 @@ struct RunTraces {
     std::string replacedFile;   // existed and is being replaced: named when the run was cancelled
 };
 
-// True when the tool ended by itself with exit code 0 and nothing failed.
-bool WentWell(const ProcessResult& result);
-
-// What became of a run before the user is told.
-struct FinishedRun {
-    bool ran = false;          // false: its links could not be made, which was told
-    bool shownLive = false;    // the Output window came up while it ran
-    ProcessResult result;
-};
-
 // Makes the run's links, runs ToolPath with its arguments + " verbose" in
 // its folder while the windows stay alive (a run that takes a while shows
-// its output as it arrives and can be cancelled), answers, when given,
-// feeding pdftk's questions for passwords; then removes the links and what
-// a run that did not go well left. Tells nothing of how it went.
-FinishedRun RunToolQuietly(const ToolRun& run, const RunTraces& traces, const PromptAnswers* answers = nullptr);
-
-// Shows what the tool wrote in the Output window (when it wrote anything
-// and was not shown while running), gives a written output its real name
-// when the run went well, and tells the outcome, with note after a success.
-void TellOutcome(const ToolRun& run, const RunTraces& traces, const FinishedRun& finished,
-                 const std::string& note = std::string());
-
-// RunToolQuietly, then TellOutcome.
+// its output as it arrives and can be cancelled), shows what the tool wrote
+// in the Output window (when it wrote anything), gives a written output its
+// real name when the run went well, removes the links and what a run that
+// did not go well left, and tells the outcome. A run refused for want of an
+// input's open password asks for it and goes again, the password reaching
+// pdftk on its standard input.
 void RunTool(const ToolRun& run, const RunTraces& traces = {});
 
 } // namespace velmora

@@ -10,8 +10,10 @@
 
 namespace velmora {
 
-// The words by which pdftk asks for the next password.
-inline constexpr char kPasswordPromptWords[] = "Please enter the open password";
+// The words by which pdftk asks for the next input's password ("Please
+// enter the open password to use on the input PDF:"); they leave out the
+// kind of password, which pdftk's versions name differently.
+inline constexpr char kPasswordPromptWords[] = "password to use on the input PDF";
 
 // The call with pdftk told to read the open password of each input that
 // prompted marks (by the order of the inputs). A run on one input gets

@@ -2,7 +2,6 @@
 #include "app/ChosenPdf.h"
 #include "app/MainWindow.h"
 #include "app/ToolRunner.h"
-#include "app/actions/ProtectedInputs.h"
 #include "ops/RunFiles.h"
 #include "ops/SingleFileArguments.h"
 #include "ops/ToolLocation.h"
@@ -105,16 +104,13 @@ bool MayReplaceOutput(const ToolRun& run)
     return ShowMessageBox(ReplaceQuestion(ShownAnsi(run.output)), kReplaceQuestion) == IDYES;
 }
 
-namespace {
-
-// Makes the folder the run needs and notes what the run may leave behind;
-// false when the folder cannot be made.
-bool PrepareRun(const ToolRun& run, RunTraces& traces)
+void RunPlanned(const ToolRun& run)
 {
+    RunTraces traces;
     if (!run.folderToCreate.empty()) {
         const bool existed = Exists(run.folderToCreate);
         if (!EnsureFolder(run.folderToCreate))
-            return false;
+            return;
         const std::string folder = PlainPath(run.folderToCreate);
         // The report of dump is one file, replaced or new as any output.
         if (run.call.folderFiles == FolderFiles::DumpReport && !folder.empty()) {
@@ -137,34 +133,7 @@ bool PrepareRun(const ToolRun& run, RunTraces& traces)
         if (!output.empty())
             (run.written.empty() && FileExists(output) ? traces.replacedFile : traces.newFile) = output;
     }
-    return true;
-}
-
-} // namespace
-
-// A run that fails only for want of an input's open password is no outcome
-// yet: it left nothing behind, and runs again once the user has given it.
-void RunPlanned(const ToolRun& run)
-{
-    ProtectedInputs inputs(run);
-    for (;;) {
-        const ToolRun planned = inputs.Applied();
-        RunTraces traces;
-        if (!PrepareRun(planned, traces))
-            return;
-        const FinishedRun finished = RunToolQuietly(planned, traces, inputs.Answers());
-        if (!finished.ran)
-            return;
-        switch (inputs.AfterRun(finished.result)) {
-        case ProtectedInputs::Next::RunAgain:
-            continue;
-        case ProtectedInputs::Next::Stop:
-            return;
-        case ProtectedInputs::Next::Tell:
-            TellOutcome(planned, traces, finished, inputs.OutcomeNote(finished.result));
-            return;
-        }
-    }
+    RunTool(run, traces);
 }
 
 void RunAskingFirst(const ToolRun& run)

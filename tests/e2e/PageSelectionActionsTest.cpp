@@ -3,6 +3,7 @@
 // beside the input.
 #include "tests/e2e/ActionSteps.h"
 #include "tests/e2e/MainWindowControls.h"
+#include "tests/support/PasswordQuestion.h"
 #include <gtest/gtest.h>
 
 using namespace velmora::driver;
@@ -233,6 +234,32 @@ TEST_F(PageSelectionActions, RemoveTellsTheOutcomeOfItsRun)
     // The notice repeats them once the Output window is closed.
     Session().ExpectNotice("pdftk reported an error (exit code 3)\r\nError: Range start page number exceeds size of PDF");
     ExpectNothingRan(Session(), before + 1);
+}
+
+// A protected input: the first run, refused for want of the open password,
+// is no outcome; the question names the file, hides the typing, and the run
+// again names the input by its handle for PROMPT, the password going to the
+// tool's standard input alone.
+TEST_F(PageSelectionActions, RemoveOnAProtectedInputAsksForItsPasswordAndRunsAgain)
+{
+    const size_t before = RunsSoFar();
+    Session().SetTool({{"password", "open sesame"}});
+    QueryView remove = StartRemove();
+    ClickButton(remove.ok);
+    HWND question = velmora::testsupport::WaitForPasswordQuestion(Session().ProcessId(), Session().MainWindow());
+    EXPECT_EQ(TextOf(FindControl(question, ControlMatch::Class("obj_STATIC"))),
+              "a.pdf is protected by a password.\r\nType the password that opens it:");
+    EXPECT_NE(SendMessageA(FindControl(question, ControlMatch::Class("obj_EDIT")), EM_GETPASSWORDCHAR, 0, 0), 0);
+    velmora::testsupport::AnswerPasswordQuestion(Session().ProcessId(), Session().MainWindow(), "open sesame");
+    StandinRun run = ExpectRun(Session(), before + 2);
+    EXPECT_EQ(run.commandLine, CapturedRun(Session(), InQuotes("A=" + input) + " input_pw A=PROMPT cat A1-12 A14-end output " +
+                                                          InQuotes(Session().Documents().File("a_remove.pdf"))));
+    EXPECT_EQ(run.input, std::vector<std::string>{"open sesame"});
+    OutputView output = WaitForOutput(Session());
+    ClickButton(output.ok);
+    WaitUntilGone(output.form);
+    Session().ExpectNotice(std::string(kSuccessNotice) +
+                           "\r\nThe output is not protected by the original's passwords any more: it opens without a password.");
 }
 
 // The tool's path holds a blank here; it is quoted as for every other run.

@@ -1,6 +1,5 @@
 #include "ops/LockedInputs.h"
 #include "ops/OpenPasswords.h"
-#include "ops/ProcessExecution.h"
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -95,14 +94,4 @@ TEST(OpenPasswords, ReportedFileIsFoundAmongTheInputs)
     EXPECT_EQ(ReportedInput("/home/u/.wine/drive_c/A/X.pdf", names), 0);
     EXPECT_EQ(ReportedInput("velmora-7-0.pdf", names), 2);
     EXPECT_EQ(ReportedInput("y.pdf", names), -1);
-}
-
-// Each answer waits for its question: pdftk-java would swallow them all with the first.
-TEST(OpenPasswords, AnswersFallDueQuestionByQuestion)
-{
-    const std::string asked = "Please enter the open password to use on the input PDF:\n   a.pdf.\n";
-    EXPECT_EQ(AnswersDue("", kPasswordPromptWords, 2), 1u);
-    EXPECT_EQ(AnswersDue(asked, kPasswordPromptWords, 2), 1u);
-    EXPECT_EQ(AnswersDue(asked + asked, kPasswordPromptWords, 2), 2u);
-    EXPECT_EQ(AnswersDue(asked + asked + asked, kPasswordPromptWords, 2), 2u);
 }

@@ -2,7 +2,8 @@
 // The open passwords of one action's inputs: asked for when pdftk reports
 // that it needs them, handed to pdftk on its standard input at the next
 // run, and wiped when the action ends.
-#include "app/ToolRunner.h"
+#include "ops/ProcessExecution.h"
+#include "ops/ToolNames.h"
 #include <string>
 #include <vector>
 

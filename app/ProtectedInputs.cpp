@@ -1,4 +1,4 @@
-#include "app/actions/ProtectedInputs.h"
+#include "app/ProtectedInputs.h"
 #include "app/Unit1.h"
 #include "ops/LockedInputs.h"
 #include "ops/OpenPasswords.h"
