@@ -3,6 +3,9 @@
 #include "tools/bridge/UnixPaths.h"
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace velmora::bridge {
@@ -99,6 +102,71 @@ public:
 
 private:
     std::string path_;   // with a trailing backslash
+};
+
+// The caller's input, appended to the file "in" as it comes, and "in.end"
+// made at its end, for the script to hand on. A blocking read cannot be
+// called off, so once stopped the reading thread leaves the folder alone
+// and is left to end with the process.
+class InputPump {
+public:
+    InputPump(HANDLE source, const RelayFolder& folder) : shared_(std::make_shared<Shared>())
+    {
+        shared_->endMarker = folder.File("in.end");
+        shared_->in = CreateFileA(folder.File("in").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (shared_->in == INVALID_HANDLE_VALUE || source == nullptr || source == INVALID_HANDLE_VALUE) {
+            shared_->End();
+            return;
+        }
+        std::thread(Pump, source, shared_).detach();
+    }
+    ~InputPump()
+    {
+        std::lock_guard<std::mutex> hold(shared_->lock);
+        shared_->Close();
+        shared_->stopped = true;
+    }
+    InputPump(const InputPump&) = delete;
+    InputPump& operator=(const InputPump&) = delete;
+
+private:
+    struct Shared {
+        std::mutex lock;
+        bool stopped = false;
+        HANDLE in = INVALID_HANDLE_VALUE;
+        std::string endMarker;
+
+        void Close()
+        {
+            if (in != INVALID_HANDLE_VALUE)
+                CloseHandle(in);
+            in = INVALID_HANDLE_VALUE;
+        }
+        void End()
+        {
+            Close();
+            WriteWholeFile(endMarker, "");
+        }
+    };
+
+    // A closed pipe fails the read, NUL gives no bytes: both are the end.
+    static void Pump(HANDLE source, std::shared_ptr<Shared> shared)
+    {
+        char chunk[4096];
+        DWORD got = 0;
+        while (ReadFile(source, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+            std::lock_guard<std::mutex> hold(shared->lock);
+            DWORD wrote = 0;
+            if (shared->stopped || !WriteFile(shared->in, chunk, got, &wrote, nullptr))
+                return;
+        }
+        std::lock_guard<std::mutex> hold(shared->lock);
+        if (!shared->stopped)
+            shared->End();
+    }
+
+    std::shared_ptr<Shared> shared_;
 };
 
 // The Unix program is named by Wine's Windows name for it (Z:\bin\sh, or
@@ -298,15 +366,38 @@ std::string RelayScript(const std::string& relayFolder, const std::string& workF
            "}\n"
            "look; T=$since\n"
            "waiter_alive() { [ \"$B\" = 0 ] && return; look; [ \"$state\" != Z ] && [ \"$since\" = \"$T\" ]; }\n"
+           // "in" only grows, so what lies beyond the bytes handed on is new;
+           // "in.end" is looked at before the size, so that nothing written
+           // before it is missed. Each open of the FIFO waits for the other
+           // side's, so once the feeder's returns, the name can go.
+           "feed() {\n"
+           "  exec 3>\"$R/in.fifo\"\n"
+           "  rm -f \"$R/in.fifo\"\n"
+           "  n=0\n"
+           "  while waiter_alive; do\n"
+           "    last=; [ -e \"$R/in.end\" ] && last=1\n"
+           "    m=$(stat -c %s \"$R/in\") || return\n"
+           "    if [ \"$m\" -gt $n ]; then\n"
+           "      tail -c +$((n + 1)) \"$R/in\" | head -c $((m - n)) >&3 || return\n"
+           "      n=$m\n"
+           "    fi\n"
+           "    [ \"$last\" ] && return\n"
+           "    sleep 0.05\n"
+           "  done\n"
+           "}\n"
            // In a session of its own, so that one signal reaches whatever it
            // starts too (java behind Debian's wrapper script).
            "run() {\n"
-           "  LC_ALL=C.UTF-8 setsid " + program + " </dev/null >\"$R/out\" 2>\"$R/err\" &\n"
+           "  mkfifo \"$R/in.fifo\" || return\n"
+           "  feed &\n"
+           "  F=$!\n"
+           "  LC_ALL=C.UTF-8 setsid " + program + " <\"$R/in.fifo\" >\"$R/out\" 2>\"$R/err\" &\n"
            "  P=$!\n"
            "  (while waiter_alive; do sleep 0.1; done; kill -KILL -$P) &\n"
            "  W=$!\n"
            "  wait $P; S=$?\n"
-           "  kill $W\n"
+           "  kill $W $F\n"
+           "  rm -f \"$R/in.fifo\"\n"
            "  return $S\n"
            "}\n"
            "waiter_alive && cd " + ShellQuoted(workFolder) + " 2>\"$R/err\" && run\n"
@@ -315,12 +406,12 @@ std::string RelayScript(const std::string& relayFolder, const std::string& workF
            "  echo $S >\"$R/code.part\"\n"
            "  mv -f \"$R/code.part\" \"$R/code\"\n"
            "else\n"
-           "  rm -f \"$R/relay.sh\" \"$R/pid\" \"$R/out\" \"$R/err\"; rmdir \"$R\"\n"
+           "  rm -f \"$R/relay.sh\" \"$R/pid\" \"$R/out\" \"$R/err\" \"$R/in\" \"$R/in.end\"; rmdir \"$R\"\n"
            "fi\n";
 }
 
 RelayResult RunInUnix(const std::vector<std::string>& command, const std::string& workFolder,
-                      const OutputRelay& relay)
+                      const OutputRelay& relay, HANDLE input)
 {
     RelayResult result;
     const OutputRelay keep = [&result](bool fromErrors, const std::string& piece) {
@@ -341,6 +432,7 @@ RelayResult RunInUnix(const std::vector<std::string>& command, const std::string
         result.failure = "cannot write the relay script";
         return result;
     }
+    InputPump pump(input, folder);
     if (!StartShell(relayFolder + "/relay.sh", folder.File(""), result.failure))
         return result;
     if (!WaitForExitCode(folder, result.exitCode, result.failure, relay ? relay : keep))

@@ -30,10 +30,12 @@ std::string ShellQuoted(const std::string& text);
 // The script: note the shell's process id, change to workFolder, run
 // command (program first, all UTF-8) with its output in relayFolder's files
 // "out" and "err", then write the exit code to "code" through a rename, so
-// the file never exists half-written. Should the Unix process waiterPid
-// end first, the program and everything it started are killed within a
-// tenth of a second, waited for, and relayFolder is removed; 0 watches
-// nothing.
+// the file never exists half-written. The program reads relayFolder's file
+// "in" as it grows, within a twentieth of a second, and meets its end of
+// input once "in.end" exists and all of "in" has been read. Should the Unix
+// process waiterPid end first, the program and everything it started are
+// killed within a tenth of a second, waited for, and relayFolder is
+// removed; 0 watches nothing.
 std::string RelayScript(const std::string& relayFolder, const std::string& workFolder,
                         const std::vector<std::string>& command, DWORD waiterPid);
 
@@ -43,8 +45,10 @@ std::string RelayScript(const std::string& relayFolder, const std::string& workF
 // does not outlive it. With relay, the program's output goes there while it
 // runs, within a twentieth of a second of being written (standard output
 // and standard error each in order; between the two, in the order seen),
-// and the result's output and errors stay empty.
+// and the result's output and errors stay empty. What input yields reaches
+// the program's standard input as it comes, and input's end is the
+// program's end of input; without input the program meets its end at once.
 RelayResult RunInUnix(const std::vector<std::string>& command, const std::string& workFolder,
-                      const OutputRelay& relay = nullptr);
+                      const OutputRelay& relay = nullptr, HANDLE input = nullptr);
 
 } // namespace velmora::bridge

@@ -1,7 +1,8 @@
 // pdftk.exe for Velmora under Wine: hands its command line to the Linux
 // pdftk, with Windows paths made Unix paths and "*.pdf" resolved, in the
 // same working folder, and hands on pdftk's output and errors as they come,
-// then its exit code.
+// then its exit code. Its own standard input reaches pdftk's as it comes:
+// Velmora answers pdftk's password prompts one line at a time.
 #include "tools/bridge/ArgumentTranslation.h"
 #include "tools/bridge/CommandLineSplitting.h"
 #include "tools/bridge/UnixPaths.h"
@@ -64,7 +65,7 @@ int main()
     // Handed on as it comes, so that a long run can be watched.
     RelayResult result = RunInUnix(command, unixFolder, [](bool fromErrors, const std::string& piece) {
         WriteAll(fromErrors ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE, piece);
-    });
+    }, GetStdHandle(STD_INPUT_HANDLE));
     if (!result.ran)
         return Fail(result.failure);
     return static_cast<int>(result.exitCode);

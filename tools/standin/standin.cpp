@@ -11,7 +11,17 @@
 //   write=PATH  create PATH holding a few bytes (a partly written output)
 //   exit=N      the exit code (default 0)
 //   crash=1     end with an access violation
-// The record: "cmdline=" GetCommandLineA, "cwd=" the current folder, "end".
+// and, checked before those as pdftk opens its inputs first, about the
+// first input (the first argument, its quotes and any handle "A=" taken off):
+//   password=TEXT  it needs the open password TEXT: without a PROMPT, or
+//                  when the first answer differs, pdftk's error and exit 1
+//   aes=1          it is encrypted in a way pdftk cannot read: its error, exit 1
+//   owneronly=1    it has only an owner password: pdftk's warning, then on
+// For each PROMPT of the command line (a word "PROMPT" or ending in
+// "=PROMPT"), in order, it prints pdftk's password prompt and reads one
+// line from standard input; without one it never reads standard input.
+// The record: "cmdline=" GetCommandLineA, "cwd=" the current folder,
+// "stdin=" each line read, "end".
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -92,14 +102,110 @@ std::vector<std::pair<std::string, std::string>> ReadControl()
     return items;
 }
 
-void Log(const std::string& path)
+void Log(const std::string& path, const std::vector<std::string>& answers)
 {
     char cwd[MAX_PATH * 4];
     DWORD n = GetCurrentDirectoryA(sizeof cwd, cwd);
     std::ofstream log(path, std::ios::binary | std::ios::app);
     log << "cmdline=" << GetCommandLineA() << "\n"
-        << "cwd=" << std::string(cwd, n) << "\n"
-        << "end\n";
+        << "cwd=" << std::string(cwd, n) << "\n";
+    for (const std::string& answer : answers)
+        log << "stdin=" << answer << "\n";
+    log << "end\n";
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The argument starting at command[at], its double quotes taken off; at
+// ends past it.
+std::string TakeArgument(const std::string& command, size_t& at)
+{
+    while (at < command.size() && IsBlank(command[at])) ++at;
+    std::string argument;
+    bool quoted = false;
+    for (; at < command.size() && (quoted || !IsBlank(command[at])); ++at) {
+        if (command[at] == '"') quoted = !quoted;
+        else argument += command[at];
+    }
+    return argument;
+}
+
+// As pdftk names it in its messages: the file, not the handle bound to it.
+std::string FirstInput()
+{
+    const std::string command = GetCommandLineA();
+    size_t at = 0;
+    TakeArgument(command, at);
+    std::string input = TakeArgument(command, at);
+    size_t letters = 0;
+    while (letters < input.size() && input[letters] >= 'A' && input[letters] <= 'Z') ++letters;
+    if (letters > 0 && letters < input.size() && input[letters] == '=') input.erase(0, letters + 1);
+    return input;
+}
+
+size_t PromptCount()
+{
+    std::istringstream words(GetCommandLineA());
+    std::string word;
+    size_t count = 0;
+    while (words >> word) {
+        const std::string tail = "=PROMPT";
+        if (word == "PROMPT" || (word.size() > tail.size() && word.compare(word.size() - tail.size(), tail.size(), tail) == 0))
+            ++count;
+    }
+    return count;
+}
+
+// Byte by byte, so that a line sent ahead is left for its own prompt.
+std::string ReadLine()
+{
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    std::string line;
+    char c = 0;
+    DWORD got = 0;
+    while (ReadFile(in, &c, 1, &got, nullptr) && got == 1) {
+        if (c == '\n') {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            break;
+        }
+        line += c;
+    }
+    return line;
+}
+
+std::vector<std::string> AnswerPrompts(const std::string& input)
+{
+    std::vector<std::string> answers;
+    for (size_t left = PromptCount(); left > 0; --left) {
+        WriteAll(STD_OUTPUT_HANDLE, "Please enter the open password to use on the input PDF:\r\n   " + input +
+                                        ".\r\n   It can be empty, or have a maximum of 32 characters:\r\n");
+        answers.push_back(ReadLine());
+    }
+    return answers;
+}
+
+const char* const NoOutput = "Errors encountered.  No output created.\r\nDone.  Input errors, so no output created.\r\n";
+
+// pdftk's complaint about an input it could not open, if it could not.
+std::string OpeningError(const std::vector<std::pair<std::string, std::string>>& control, const std::string& input,
+                         const std::vector<std::string>& answers)
+{
+    for (auto& [key, value] : control) {
+        if (key == "aes" && value == "1")
+            return "Error: Invalid PDF: unknown.encryption.type.r\r\nError: Failed to open input PDF file: \r\n   " +
+                   input + "\r\n" + NoOutput;
+        if (key == "password" && (answers.empty() || answers[0] != value))
+            return "Error: Failed to open input PDF file: \r\n   " + input + "\r\n   OWNER OR USER PASSWORD REQUIRED, but " +
+                   (answers.empty() ? "not given" : "incorrect") + "\r\n" + NoOutput;
+    }
+    return {};
+}
+
+bool HasOwnerPasswordOnly(const std::vector<std::pair<std::string, std::string>>& control)
+{
+    for (auto& [key, value] : control)
+        if (key == "owneronly" && value == "1") return true;
+    return false;
 }
 
 } // namespace
@@ -110,7 +216,19 @@ int main()
     std::string logPath = ExeFolder() + "standin.log";
     for (auto& [key, value] : control)
         if (key == "log") logPath = value;
-    Log(logPath);
+    const std::string input = FirstInput();
+    const std::vector<std::string> answers = AnswerPrompts(input);
+    Log(logPath, answers);
+
+    const std::string error = OpeningError(control, input, answers);
+    if (!error.empty()) {
+        WriteAll(STD_OUTPUT_HANDLE, error);
+        return 1;
+    }
+    if (HasOwnerPasswordOnly(control))
+        WriteAll(STD_OUTPUT_HANDLE, "WARNING: The creator of the input PDF:\r\n   " + input +
+                                        "\r\n   has set an owner password (which is not required to handle this PDF)."
+                                        "\r\n   You did not supply this password. Please respect any copyright.\r\n");
 
     int exitCode = 0;
     for (auto& [key, value] : control) {
