@@ -85,25 +85,44 @@ bool ProtectedInputs::Ask(size_t input)
     return true;
 }
 
-ProtectedInputs::Next ProtectedInputs::AfterRun(const ProcessResult& result)
+// A name that matches none of the inputs leaves the failure as pdftk told it.
+ProtectedInputs::Refusals ProtectedInputs::Read(const ProcessResult& result) const
 {
-    if (!result.ended || result.exitCode == 0 || AppTerminated || run_.call.openPasswordGiven)
-        return Next::Tell;
-    std::vector<size_t> needed;
+    Refusals refusals;
+    if (!result.ended || result.exitCode == 0 || AppTerminated || run_.call.openPasswordGiven) {
+        refusals.others = true;
+        return refusals;
+    }
     for (const LockedInput& locked : FindLockedInputs(result.output)) {
         const int input = InputOf(locked.file);
-        // A name that matches none of the inputs leaves the failure as pdftk told it.
         if (input < 0)
-            return Next::Tell;
-        if (locked.lock == InputLock::EncryptionUnknown) {
-            ShowNotice(UnknownEncryptionNotice(FileName(input)));
-            return Next::Stop;
-        }
-        needed.push_back(static_cast<size_t>(input));
+            refusals.others = true;
+        else if (locked.lock == InputLock::EncryptionUnknown && refusals.unreadable < 0)
+            refusals.unreadable = input;
+        else if (locked.lock == InputLock::PasswordNeeded)
+            refusals.needPassword.push_back(static_cast<size_t>(input));
     }
-    if (needed.empty())
+    return refusals;
+}
+
+bool ProtectedInputs::WillAsk(const ProcessResult& result) const
+{
+    const Refusals refusals = Read(result);
+    return !refusals.others && refusals.unreadable < 0 && !refusals.needPassword.empty();
+}
+
+ProtectedInputs::Next ProtectedInputs::AfterRun(const ProcessResult& result)
+{
+    const Refusals refusals = Read(result);
+    if (refusals.others)
         return Next::Tell;
-    for (size_t input : needed)
+    if (refusals.unreadable >= 0) {
+        ShowNotice(UnknownEncryptionNotice(FileName(static_cast<size_t>(refusals.unreadable))));
+        return Next::Stop;
+    }
+    if (refusals.needPassword.empty())
+        return Next::Tell;
+    for (size_t input : refusals.needPassword)
         if (!Ask(input))
             return Next::Stop;
     return Next::RunAgain;

@@ -27,6 +27,9 @@ public:
         RunAgain,   // every input pdftk could not open has a password now
         Stop,       // the user cancelled a question, or was told why nothing can be done
     };
+    // True when the finished run's report asks for passwords: the run is
+    // then no outcome, and its output wants no reading.
+    bool WillAsk(const ProcessResult& result) const;
     // Reads a finished run's report, and asks for what it needs.
     Next AfterRun(const ProcessResult& result);
 
@@ -34,6 +37,13 @@ public:
     std::string OutcomeNote(const ProcessResult& result) const;
 
 private:
+    // What a run's report asks of the user.
+    struct Refusals {
+        std::vector<size_t> needPassword;   // inputs, in the order told
+        int unreadable = -1;                // an input of an encryption pdftk cannot read
+        bool others = false;                // an input that cannot be told, or a failure of another kind
+    };
+    Refusals Read(const ProcessResult& result) const;
     int InputOf(const std::string& printed) const;
     std::string FileName(size_t input) const;
     bool Ask(size_t input);

@@ -144,22 +144,24 @@ struct FinishedRun {
     ProcessResult result;
 };
 
-// Runs the tool while the windows stay alive, answers feeding pdftk's
-// questions for passwords; a cancelled run's traces are cleared once the
-// tool is still.
-FinishedRun RunOnce(const ToolRun& run, const RunTraces& traces, const PromptAnswers* answers)
+// Runs the tool while the windows stay alive, pdftk's questions for
+// passwords answered from inputs; a cancelled run's traces are cleared once
+// the tool is still. A run that only leads to a question for a password is
+// not held up for the user to read its output.
+FinishedRun RunOnce(const ToolRun& run, const RunTraces& traces, ProtectedInputs& inputs)
 {
     FinishedRun finished;
     {
         LiveRun live(GetOutputWindow());
-        finished.result =
-            RunCaptured(ToolPath, run.call.arguments + kVerboseSuffix, run.folder, kNoConsole, INFINITE, &live, answers);
+        finished.result = RunCaptured(ToolPath, run.call.arguments + kVerboseSuffix, run.folder, kNoConsole,
+                                      INFINITE, &live, inputs.Answers());
         finished.shownLive = live.IsShown();
         // Still within the run, so the windows stay alive but take no
         // second action while the tool's last writes are awaited.
         if (finished.result.cancelled)
             ClearCancelledRun(traces, live);
-        if (finished.shownLive && !finished.result.cancelled && !AppTerminated)
+        const bool outcome = !finished.result.cancelled && !AppTerminated && !inputs.WillAsk(finished.result);
+        if (finished.shownLive && outcome)
             live.ShowWhole(finished.result.output);
     }
     // Hidden only once the main form is enabled again, so that Windows hands
@@ -200,7 +202,7 @@ void RunTool(const ToolRun& run, const RunTraces& traces)
             RemoveLinks(planned);
             return;
         }
-        const FinishedRun finished = RunOnce(planned, traces, inputs.Answers());
+        const FinishedRun finished = RunOnce(planned, traces, inputs);
         RemoveLinks(planned);
         const ProtectedInputs::Next next = inputs.AfterRun(finished.result);
         if (next == ProtectedInputs::Next::RunAgain)

@@ -203,7 +203,7 @@ TEST(ProtectedInputs, AesEncryptedInputIsToldAsUnreadableNotAskedFor)
     FaultRecord row("AES-256 input", "real pdftk: Decrypt, owner password field empty, of a PDF encrypted with AES-256");
     ProtectedDecrypt run("modern.pdf", 256);
     run.session->Click("Decrypt the PDF file");
-    const std::string notice = TakeNotice(run.session->ProcessId(), 120000);
+    const std::string notice = AwaitOutcome(run.session->ProcessId(), 120000).notice;
     row.Saw("no question; notice: " + notice);
     EXPECT_EQ(notice, "pdftk cannot open modern.pdf: it is encrypted in a way pdftk cannot read (AES-256, as newer "
                       "PDF programs write it). Remove the protection with another program first.");
