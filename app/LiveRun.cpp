@@ -1,4 +1,5 @@
 #include "app/LiveRun.h"
+#include "ops/OpenPasswords.h"
 #include "app/Unit2.h"
 #include "ui/Application.h"
 #include "ui/Control.h"
@@ -35,8 +36,8 @@ ULONGLONG ShowDelay()
 
 } // namespace
 
-LiveRun::LiveRun(OutputWindow* output)
-    : output_(output), modal_(output->FormControl), showAt_(GetTickCount64() + ShowDelay())
+LiveRun::LiveRun(OutputWindow* output, const std::vector<std::string>* hidden)
+    : output_(output), hidden_(hidden), modal_(output->FormControl), showAt_(GetTickCount64() + ShowDelay())
 {
     output_->FormControl->SetModalResult(0);
     if (AppMainForm)
@@ -111,21 +112,36 @@ void LiveRun::Show()
     shown_ = true;
 }
 
+bool LiveRun::Hiding() const
+{
+    return hidden_ && !hidden_->empty();
+}
+
+// A password is told apart only on a whole line: while there are any to
+// hide, a line is shown once it is complete.
 void LiveRun::Refresh(const std::string& outputSoFar)
 {
     nextRefresh_ = GetTickCount64() + kRefreshEveryMs;
     if (outputSoFar.size() <= shownBytes_ || shownBytes_ >= kLiveLimit)
         return;
-    const size_t take = std::min(outputSoFar.size(), kLiveLimit) - shownBytes_;
-    AppendOutputText(output_, outputSoFar.substr(shownBytes_, take));
-    shownBytes_ += take;
+    size_t end = std::min(outputSoFar.size(), kLiveLimit);
+    if (Hiding()) {
+        const size_t lineEnd = outputSoFar.rfind('\n', end - 1);
+        if (lineEnd == std::string::npos || lineEnd < shownBytes_)
+            return;
+        end = lineEnd + 1;
+    }
+    const std::string piece = outputSoFar.substr(shownBytes_, end - shownBytes_);
+    AppendOutputText(output_, Hiding() ? HidePasswords(piece, *hidden_) : piece);
+    shownBytes_ = end;
 }
 
 void LiveRun::ShowWhole(const std::string& output)
 {
     // Adding the rest gives the whole text, unless the live view stopped at
-    // its limit or a zero byte cut a piece short.
-    if (output.size() > kLiveLimit || output.find('\0') != std::string::npos) {
+    // its limit, a zero byte cut a piece short, or the text has had its
+    // passwords hidden, which the bytes shown so far do not count.
+    if (output.size() > kLiveLimit || output.find('\0') != std::string::npos || Hiding()) {
         // A hidden box lays the text out once, without painting on the way.
         Control* memo = output_->OutputMemo;
         memo->SetVisible(false);

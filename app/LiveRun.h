@@ -5,6 +5,7 @@
 #include "ops/ProcessExecution.h"
 #include "ui/ModalForms.h"
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace velmora {
@@ -13,7 +14,9 @@ class OutputWindow;
 
 class LiveRun : public RunWatch {
 public:
-    explicit LiveRun(OutputWindow* output);
+    // hidden, when given, lists passwords that pdftk may echo and the
+    // window must not show (see HidePasswords).
+    explicit LiveRun(OutputWindow* output, const std::vector<std::string>* hidden = nullptr);
     ~LiveRun();
     LiveRun(const LiveRun&) = delete;
     LiveRun& operator=(const LiveRun&) = delete;
@@ -27,17 +30,19 @@ public:
 
     // Whether the Output window came up during the run.
     bool IsShown() const { return shown_; }
-    // After a run that ended while shown: the whole output, "OK", and a wait
-    // until the user dismisses the window.
+    // After a run that ended while shown: the whole output (its passwords
+    // hidden already), "OK", and a wait until the user dismisses the window.
     void ShowWhole(const std::string& output);
 
 private:
     void Show();
+    bool Hiding() const;
     void Refresh(const std::string& outputSoFar);
     DWORD NextDeadline(DWORD timeout, const std::string& outputSoFar) const;
     static bool EndOfSessionFilter(Control* form, MessageRecord& message, LRESULT* result, void* data);
 
     OutputWindow* output_;
+    const std::vector<std::string>* hidden_;
     ModalScope modal_;
     ULONGLONG showAt_;
     ULONGLONG nextRefresh_ = 0;

@@ -55,6 +55,13 @@ const PromptAnswers* ProtectedInputs::Answers()
     return lines_.empty() ? nullptr : &answers_;
 }
 
+void ProtectedInputs::HideIn(std::string& output) const
+{
+    std::string hidden = HidePasswords(output, passwords_);
+    Wipe(output);
+    output = std::move(hidden);
+}
+
 // A run on one input has only it to mean.
 int ProtectedInputs::InputOf(const std::string& printed) const
 {

@@ -27,6 +27,12 @@ public:
         RunAgain,   // every input pdftk could not open has a password now
         Stop,       // the user cancelled a question, or was told why nothing can be done
     };
+    // The passwords given so far, by input (empty where none was asked).
+    const std::vector<std::string>& Given() const { return passwords_; }
+    // pdftk's report lists the passwords it was given: they are hidden in
+    // output, and the text that held them is wiped.
+    void HideIn(std::string& output) const;
+
     // True when the finished run's report asks for passwords: the run is
     // then no outcome, and its output wants no reading.
     bool WillAsk(const ProcessResult& result) const;

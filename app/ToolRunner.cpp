@@ -152,9 +152,10 @@ FinishedRun RunOnce(const ToolRun& run, const RunTraces& traces, ProtectedInputs
 {
     FinishedRun finished;
     {
-        LiveRun live(GetOutputWindow());
+        LiveRun live(GetOutputWindow(), &inputs.Given());
         finished.result = RunCaptured(ToolPath, run.call.arguments + kVerboseSuffix, run.folder, kNoConsole,
                                       INFINITE, &live, inputs.Answers());
+        inputs.HideIn(finished.result.output);
         finished.shownLive = live.IsShown();
         // Still within the run, so the windows stay alive but take no
         // second action while the tool's last writes are awaited.

@@ -115,6 +115,32 @@ int ReportedInput(const std::string& printed, const std::vector<std::string>& na
     return best;
 }
 
+std::string HidePasswords(const std::string& text, const std::vector<std::string>& passwords)
+{
+    std::string hidden;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        std::string line = text.substr(start, end - start);
+        size_t content = line.size();
+        while (content > 0 && (line[content - 1] == '\n' || line[content - 1] == '\r'))
+            --content;
+        // The longest that fits: "pw" would leave "my, " of "my, pw" shown.
+        size_t longest = 0;
+        for (const std::string& password : passwords) {
+            const std::string listed = ", " + password;
+            if (!password.empty() && password.size() > longest && content >= listed.size() &&
+                line.compare(content - listed.size(), listed.size(), listed) == 0)
+                longest = password.size();
+        }
+        if (longest > 0)
+            line.replace(content - longest, longest, "********");
+        hidden += line;
+        start = end;
+    }
+    return hidden;
+}
+
 std::string PasswordQuestion(const std::string& fileName, bool triedBefore)
 {
     if (triedBefore)

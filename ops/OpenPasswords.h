@@ -32,6 +32,11 @@ std::string InputHandle(size_t index);
 // Unix path); -1 when none shares even its name.
 int ReportedInput(const std::string& printed, const std::vector<std::string>& names);
 
+// text (pdftk's output) with the passwords it lists behind their files
+// ("   a.pdf, {PASSWORD}", in its verbose report) shown as asterisks; only
+// whole lines count, so that a short password hides nothing else.
+std::string HidePasswords(const std::string& text, const std::vector<std::string>& passwords);
+
 // The question for the open password of the file named fileName (its name
 // alone); triedBefore says that the password given last did not open it.
 std::string PasswordQuestion(const std::string& fileName, bool triedBefore);

@@ -95,3 +95,13 @@ TEST(OpenPasswords, ReportedFileIsFoundAmongTheInputs)
     EXPECT_EQ(ReportedInput("velmora-7-0.pdf", names), 2);
     EXPECT_EQ(ReportedInput("y.pdf", names), -1);
 }
+
+// pdftk's verbose report lists each input with the password it was given.
+TEST(OpenPasswords, PasswordsListedBehindTheirFilesAreHidden)
+{
+    const std::string report = "Input PDF Filenames & Passwords in Order\r\n( <filename>[, <password>] ) \r\n"
+                               "   a.pdf, s\r\n   b.pdf\r\n   c.pdf, my, pw\nCreating Output ...\r\n";
+    EXPECT_EQ(HidePasswords(report, {"", "s", "pw", "my, pw"}),
+              "Input PDF Filenames & Passwords in Order\r\n( <filename>[, <password>] ) \r\n"
+              "   a.pdf, ********\r\n   b.pdf\r\n   c.pdf, ********\nCreating Output ...\r\n");
+}

@@ -20,6 +20,8 @@
 // For each PROMPT of the command line (a word "PROMPT" or ending in
 // "=PROMPT"), in order, it prints pdftk's password prompt and reads one
 // line from standard input; without one it never reads standard input.
+// An input opened with a password is listed with it, as pdftk's verbose
+// report lists it.
 // The record: "cmdline=" GetCommandLineA, "cwd=" the current folder,
 // "stdin=" each line read, "end".
 #include <windows.h>
@@ -225,6 +227,10 @@ int main()
         WriteAll(STD_OUTPUT_HANDLE, error);
         return 1;
     }
+    // As pdftk's verbose report does, the password read stands behind its file.
+    if (!answers.empty())
+        WriteAll(STD_OUTPUT_HANDLE, "Input PDF Filenames & Passwords in Order\r\n( <filename>[, <password>] ) \r\n   " +
+                                        input + ", " + answers[0] + "\r\n");
     if (HasOwnerPasswordOnly(control))
         WriteAll(STD_OUTPUT_HANDLE, "WARNING: The creator of the input PDF:\r\n   " + input +
                                         "\r\n   has set an owner password (which is not required to handle this PDF)."
