@@ -110,10 +110,10 @@ private:
 // and is left to end with the process.
 class InputPump {
 public:
-    InputPump(HANDLE source, const RelayFolder& folder) : shared_(std::make_shared<Shared>())
+    InputPump(HANDLE source, const RelayFolder& folder) : shared_(std::make_shared<Shared>()), inPath_(folder.File("in"))
     {
         shared_->endMarker = folder.File("in.end");
-        shared_->in = CreateFileA(folder.File("in").c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+        shared_->in = CreateFileA(inPath_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
                                   nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (shared_->in == INVALID_HANDLE_VALUE || source == nullptr || source == INVALID_HANDLE_VALUE) {
             shared_->End();
@@ -121,11 +121,27 @@ public:
         }
         std::thread(Pump, source, shared_).detach();
     }
+    // The input is a password as a rule: it is written over before the
+    // file goes, so that it stays on no disk.
     ~InputPump()
     {
         std::lock_guard<std::mutex> hold(shared_->lock);
         shared_->Close();
         shared_->stopped = true;
+        HANDLE in = CreateFileA(inPath_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (in == INVALID_HANDLE_VALUE)
+            return;
+        LARGE_INTEGER size{};
+        const std::string zeros(4096, '\0');
+        DWORD wrote = 0;
+        if (GetFileSizeEx(in, &size))
+            for (LONGLONG left = size.QuadPart; left > 0; left -= wrote)
+                if (!WriteFile(in, zeros.data(), static_cast<DWORD>(std::min<LONGLONG>(left, 4096)), &wrote, nullptr) ||
+                    wrote == 0)
+                    break;
+        FlushFileBuffers(in);
+        CloseHandle(in);
     }
     InputPump(const InputPump&) = delete;
     InputPump& operator=(const InputPump&) = delete;
@@ -167,6 +183,7 @@ private:
     }
 
     std::shared_ptr<Shared> shared_;
+    std::string inPath_;
 };
 
 // The Unix program is named by Wine's Windows name for it (Z:\bin\sh, or
