@@ -43,22 +43,28 @@ protected:
     }
 
     DWORD Id() { return Session().ProcessId(); }
+
+    // Join of folder into target through the folder browser and the save
+    // dialog.
+    void StartJoin(const std::string& folder, const std::string& target)
+    {
+        Session().Click("Join");
+        HWND browser = WaitForFolderBrowser(Id());
+        SelectFolder(browser, folder);
+        ClickButton(browser, IDOK);
+        WaitUntilGone(browser);
+        HWND save = WaitForFileDialog(Id(), "Save the target PDF file for combine");
+        ChooseFile(save, target);
+        WaitUntilGone(save);
+    }
 };
 
 const char kOpenedNote[] = "\r\nThe output is not protected by the original's passwords any more: it opens without a password.";
 
 TEST_F(MultiFileActions, JoinCombinesEveryPdfOfTheFolder)
 {
-    const std::string folder = Sources();
     const std::string target = Document("joined.pdf");
-    Session().Click("Join");
-    HWND browser = WaitForFolderBrowser(Id());
-    SelectFolder(browser, folder);
-    ClickButton(browser, IDOK);
-    WaitUntilGone(browser);
-    HWND save = WaitForFileDialog(Id(), "Save the target PDF file for combine");
-    ChooseFile(save, target);
-    WaitUntilGone(save);
+    StartJoin(Sources(), target);
     ExpectSuccess(Session().FinishRun());
 
     PdfFacts facts = ReadPdf(target);
@@ -105,16 +111,8 @@ TEST_F(MultiFileActions, MergeCombinesTheChosenFilesInTheChosenOrder)
 // for its own file: all pages arrive, in the folder's order.
 TEST_F(MultiFileActions, JoinAsksForEachProtectedFileOfTheFolder)
 {
-    const std::string folder = LockedSources();
     const std::string target = Document("locked-joined.pdf");
-    Session().Click("Join");
-    HWND browser = WaitForFolderBrowser(Id());
-    SelectFolder(browser, folder);
-    ClickButton(browser, IDOK);
-    WaitUntilGone(browser);
-    HWND save = WaitForFileDialog(Id(), "Save the target PDF file for combine");
-    ChooseFile(save, target);
-    WaitUntilGone(save);
+    StartJoin(LockedSources(), target);
     EXPECT_EQ(Session().AnswerPasswordQuestion("bee"), "b.pdf is protected by a password.\r\nType the password that opens it:");
     EXPECT_EQ(Session().AnswerPasswordQuestion("sea"), "c.pdf is protected by a password.\r\nType the password that opens it:");
     RunOutcome outcome = Session().FinishRun();
