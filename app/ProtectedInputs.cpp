@@ -67,7 +67,8 @@ int ProtectedInputs::InputOf(const std::string& printed) const
 {
     if (run_.call.combined.empty())
         return run_.inputFiles.empty() ? -1 : 0;
-    return ReportedInput(printed, run_.call.combined);
+    const int input = ReportedInput(printed, run_.call.combined);
+    return input < static_cast<int>(run_.inputFiles.size()) ? input : -1;
 }
 
 std::string ProtectedInputs::FileName(size_t input) const
