@@ -427,20 +427,3 @@ TEST(RunFiles, WaitOutsLateWritesAndGivesUpAtItsLimit)
         DeleteFileA((folder + "\\pg_" + std::to_string(i) + ".pdf").c_str());
     EXPECT_TRUE(RemoveDirectoryA(folder.c_str()));
 }
-
-// The stand-in plays a protected input for the end-to-end tests: it asks
-// for the password as pdftk does, names the file rather than its handle,
-// and the answer it read (none here: NUL ends the line) is in its record.
-TEST_F(ProcessExecution, StandinAsksForThePasswordAndRefusesAWrongOne)
-{
-    Control({"password=u1", "out=never\\n"});
-
-    ProcessResult result = RunCaptured(blankTool_, "\"A=C:\\in put\\a.pdf\" input_pw A=PROMPT dump_data", "", 0, INFINITE);
-
-    EXPECT_EQ(result.exitCode, 1u);
-    EXPECT_EQ(result.output.find("Please enter the open password to use on the input PDF:\r\n   C:\\in put\\a.pdf.\r\n"), 0u)
-        << result.output;
-    EXPECT_NE(result.output.find("OWNER OR USER PASSWORD REQUIRED, but incorrect\r\n"), std::string::npos);
-    EXPECT_EQ(result.output.find("never"), std::string::npos);
-    EXPECT_NE(ReadFile(log_).find("\nstdin=\nend\n"), std::string::npos) << ReadFile(log_);
-}
