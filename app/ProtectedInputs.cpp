@@ -1,8 +1,8 @@
 #include "app/ProtectedInputs.h"
-#include "app/Unit1.h"
 #include "ops/LockedInputs.h"
 #include "ops/OpenPasswords.h"
 #include "ui/Application.h"
+#include "ui/Control.h"
 #include "ui/InputQuery.h"
 #include "ui/MessageBoxes.h"
 
@@ -80,8 +80,10 @@ std::string ProtectedInputs::FileName(size_t input) const
 
 bool ProtectedInputs::Ask(size_t input)
 {
+    // Titled as every box of the program, with the main window's caption.
+    const std::string title = AppMainForm ? AppMainForm->GetText() : std::string();
     std::string typed;
-    const bool given = QueryText(kMainCaption, PasswordQuestion(FileName(input), prompted_[input]), typed, true);
+    const bool given = QueryText(title, PasswordQuestion(FileName(input), prompted_[input]), typed, true);
     if (!given) {
         Wipe(typed);
         return false;
